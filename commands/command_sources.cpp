@@ -1,0 +1,79 @@
+#include "commands/command_sources.h"
+
+#include "commands/delivery.h"
+#include "commands/entry_table.h"
+#include "config/variables.h"
+#include "frame/host.h"
+#include "text/format.h"
+
+namespace relayvo {
+
+quorvel::service_object* playlist_commands::query(const quorvel::guid& cls) {
+    if (!(cls == quorvel::command_source_ext) && !(cls == quorvel::command_source_class))
+        return nullptr;
+    add_ref();
+    return this;
+}
+
+bool playlist_commands::display_text(std::uint32_t index, quorvel::handle_list& handles,
+                                     quorvel::text_buffer& out, std::uint32_t& flags) {
+    return display_text_for(index, handles, out, flags, quorvel::caller_none);
+}
+
+void playlist_commands::execute(std::uint32_t index, quorvel::handle_list& handles) {
+    execute_for(index, handles, quorvel::caller_none);
+}
+
+bool playlist_commands::display_text_for(std::uint32_t index, quorvel::handle_list& handles,
+                                         quorvel::text_buffer& out, std::uint32_t& flags,
+                                         const quorvel::guid& caller) {
+    return handles.count() != 0 && display_step(index, handles, out, flags, caller);
+}
+
+void playlist_commands::execute_for(std::uint32_t index, quorvel::handle_list& handles,
+                                    const quorvel::guid& caller) {
+    if (handles.count() != 0) execute_step(index, handles, caller);
+}
+
+void playlist_commands::execute_step(std::uint32_t index, quorvel::handle_list& handles,
+                                     const quorvel::guid& caller) {
+    if (handles.count() == 0 || index >= command_count()) return;
+    bool removed = move_files.on() && caller == quorvel::caller_playlist_view &&
+                   run_main_menu_command(quorvel::remove_selection_command);
+    if (deliver_items(index, handles) || !removed) return;
+    // The target could not be activated: the source is still active, so the
+    // tracks go back where they came from rather than being lost.
+    if (quorvel::active_playlist* source = active_playlist())
+        source->insert_handles(handles, 0, -1, 0, 1);
+}
+
+std::uint32_t index_commands::default_state(std::uint32_t) {
+    return force_on.on() ? quorvel::state_forced_on : quorvel::state_on;
+}
+
+std::uint32_t index_commands::command_count() { return entries.label_count(); }
+
+void index_commands::command_path(std::uint32_t index, quorvel::text_buffer& out) {
+    text_buffer name = format_text("%s/Playlist %04u", command_group(), index);
+    out.assign(name.text(), quorvel::unbounded);
+}
+
+bool index_commands::display_step(std::uint32_t index, quorvel::handle_list&,
+                                  quorvel::text_buffer& out, std::uint32_t&,
+                                  const quorvel::guid& caller) {
+    if (caller == quorvel::caller_playlist_view) {
+        quorvel::playlist_roster* r = roster();
+        if (r && static_cast<std::uint32_t>(r->active_index()) == index) return false;
+    }
+    if (index >= entries.label_count()) return false;
+    out.assign(entries.label(index), quorvel::unbounded);
+    return true;
+}
+
+std::uint32_t name_commands::command_count() { return entries.path_count(); }
+
+void name_commands::command_path(std::uint32_t index, quorvel::text_buffer& out) {
+    if (index < entries.path_count()) out.assign(entries.path(index), quorvel::unbounded);
+}
+
+} // namespace relayvo

@@ -1,0 +1,65 @@
+// The two command sources the component publishes: by-index commands, shown
+// in the context menu with each playlist's label, and by-name commands, which
+// only the keyboard-shortcut list offers.
+#pragma once
+
+#include "frame/commands.h"
+
+namespace relayvo {
+
+// What both sources share: reference counting of a static object, both
+// interfaces in one table, the empty-selection rule and the execute step.
+class playlist_commands : public quorvel::command_source {
+public:
+    int release() override { return 1; }
+    int add_ref() override { return 1; }
+    // Answers the command_source class and command_source_ext with itself.
+    quorvel::service_object* query(const quorvel::guid& cls) override;
+    std::uint32_t menu_kind() override { return quorvel::menu_context; }
+    bool display_text(std::uint32_t index, quorvel::handle_list& handles, quorvel::text_buffer& out,
+                      std::uint32_t& flags) override;
+    void execute(std::uint32_t index, quorvel::handle_list& handles) override;
+    bool unnamed_10(std::uint32_t, quorvel::text_buffer&) override { return false; }
+    std::uint32_t unnamed_11(std::uint32_t) override { return 0; }
+    // Hides every command when no track is selected.
+    bool display_text_for(std::uint32_t index, quorvel::handle_list& handles,
+                          quorvel::text_buffer& out, std::uint32_t& flags,
+                          const quorvel::guid& caller) override;
+    // Does nothing when no track is selected.
+    void execute_for(std::uint32_t index, quorvel::handle_list& handles,
+                     const quorvel::guid& caller) override;
+    // No command has a guid, so none can be run by guid.
+    bool command_guid(std::uint32_t, quorvel::guid&) override { return false; }
+    bool unnamed_15(std::uint32_t, quorvel::text_buffer&) override { return false; }
+    // Sends the tracks to the playlist of command `index`; from the playlist
+    // view with move_files on, takes them out of their playlist first.
+    void execute_step(std::uint32_t index, quorvel::handle_list& handles,
+                      const quorvel::guid& caller) override;
+};
+
+// One command per playlist position, named "<group>/Playlist NNNN".
+class index_commands final : public playlist_commands {
+public:
+    // Forced on with force_on, otherwise on.
+    std::uint32_t default_state(std::uint32_t) override;
+    std::uint32_t command_count() override;
+    void command_path(std::uint32_t index, quorvel::text_buffer& out) override;
+    // The playlist's label; hides the playlist the tracks come from.
+    bool display_step(std::uint32_t index, quorvel::handle_list& handles, quorvel::text_buffer& out,
+                      std::uint32_t& flags, const quorvel::guid& caller) override;
+};
+
+// One command per playlist name, for shortcuts that follow the playlist.
+class name_commands final : public playlist_commands {
+public:
+    std::uint32_t default_state(std::uint32_t) override { return quorvel::state_off; }
+    std::uint32_t command_count() override;
+    void command_path(std::uint32_t index, quorvel::text_buffer& out) override;
+    // Never shown in a menu.
+    bool display_step(std::uint32_t, quorvel::handle_list&, quorvel::text_buffer&, std::uint32_t&,
+                      const quorvel::guid&) override {
+        return false;
+    }
+};
+
+} // namespace relayvo

@@ -1,0 +1,53 @@
+// The component's model of the host's playlists: one label per playlist for
+// the by-index commands and, when enabled, one command path per playlist for
+// the by-name commands. Rebuilt on structural changes, patched on renames.
+#pragma once
+
+#include "text/pointer_list.h"
+
+#include <cstdint>
+
+namespace relayvo {
+
+// Both lists hold owned_text cells that the table owns. A null cell, left
+// where memory ran out, reads as the empty text, so position i always stands
+// for playlist i.
+class entry_table {
+public:
+    entry_table() = default;
+    entry_table(const entry_table&) = delete;
+    entry_table& operator=(const entry_table&) = delete;
+    ~entry_table();
+
+    std::uint32_t label_count() { return index_labels.count(); }
+    std::uint32_t path_count() { return name_paths.count(); }
+    // The label at `index` (< label_count), or the empty text.
+    const char* label(std::uint32_t index) { return text_at(index_labels, index); }
+    // The command path at `index` (< path_count), or the empty text.
+    const char* path(std::uint32_t index) { return text_at(name_paths, index); }
+
+    pointer_list index_labels;
+    pointer_list name_paths;
+    bool name_paths_enabled = false; // show_numbers as the last rebuild saw it
+
+private:
+    static const char* text_at(pointer_list& list, std::uint32_t index);
+};
+
+// The table, defined with the component's other static objects.
+extern entry_table entries;
+// Playlists the host has announced: created minus removed.
+extern std::uint32_t playlist_count;
+
+// The group of every command name: cust_group_name while use_custom_group
+// is on (possibly empty), otherwise the component's name.
+const char* command_group();
+
+// Rebuilds both lists from the host's playlists and the current settings.
+void rebuild_entries();
+// Updates the label (and the command path, if paths are enabled) of one playlist.
+void rename_entry(std::uint32_t index, const char* new_name);
+// Frees every cell of `list` and its text, then empties the list.
+void clear_entries(pointer_list& list);
+
+} // namespace relayvo

@@ -1,0 +1,32 @@
+#include "config/config_var.h"
+
+#include "config/little_endian.h"
+
+namespace relayvo {
+
+config_var* config_var_list = nullptr;
+
+config_var::config_var(const char* key_text) : key(key_text), next(config_var_list) {
+    config_var_list = this;
+}
+
+bool config_int::write_value(quorvel::config_sink& sink) {
+    write_u32(sink, static_cast<std::uint32_t>(value));
+    return true;
+}
+
+void config_int::read_value(const std::uint8_t* bytes, std::uint32_t length) {
+    if (length == 4) value = static_cast<std::int32_t>(load_u32(bytes));
+}
+
+bool config_text::write_value(quorvel::config_sink& sink) {
+    const char* text = value.get();
+    sink.write(text, bounded_length(text, quorvel::unbounded));
+    return true;
+}
+
+void config_text::read_value(const std::uint8_t* bytes, std::uint32_t length) {
+    value.assign(reinterpret_cast<const char*>(bytes), length);
+}
+
+} // namespace relayvo

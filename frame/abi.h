@@ -1,0 +1,35 @@
+// The one place that decides how the component and a host meet: the export
+// attribute, the module handle type and the guid that names every interface.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+#if defined(_WIN32)
+#include <windows.h>
+#define QUORVEL_EXPORT extern "C" __declspec(dllexport)
+#else
+#define QUORVEL_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
+namespace quorvel {
+
+#if defined(_WIN32)
+using module_handle = HINSTANCE;
+#else
+using module_handle = void*; // the handle the host's loader returned
+#endif
+
+// 16 bytes in the Windows layout; names interface classes, callers and commands.
+struct guid {
+    std::uint32_t data1;
+    std::uint16_t data2;
+    std::uint16_t data3;
+    std::uint8_t data4[8];
+};
+static_assert(sizeof(guid) == 16, "guid must be 16 bytes");
+
+// Equality is all 16 bytes, as the host compares them.
+inline bool operator==(const guid& a, const guid& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+} // namespace quorvel

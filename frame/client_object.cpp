@@ -1,0 +1,23 @@
+#include "frame/client_object.h"
+
+#include "config/blob.h"
+#include "frame/registry.h"
+
+namespace relayvo {
+
+client_object client;
+
+quorvel::service_entry* client_object::first_service_entry() { return first_entry(); }
+
+void client_object::save_configuration(quorvel::config_sink& sink) { write_blob(sink); }
+
+void client_object::load_configuration(const void* data, std::uint32_t length) {
+    read_blob(static_cast<const std::uint8_t*>(data), length);
+}
+
+void client_object::set_module_location(const char* location, const char* module_name) {
+    module_texts.location.assign(location, quorvel::unbounded);
+    module_texts.module_name.assign(module_name, quorvel::unbounded);
+}
+
+} // namespace relayvo

@@ -1,0 +1,17 @@
+// The library's one export, and its load routine on Windows.
+#include "frame/client_object.h"
+#include "frame/host.h"
+
+quorvel::component_client* quorvel_get_interface(quorvel::host_api* api,
+                                                 quorvel::module_handle module) {
+    relayvo::connect_host(api, module);
+    return &relayvo::client;
+}
+
+#if defined(_WIN32)
+// The component keeps no per-thread state, so thread notifications are turned off.
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) DisableThreadLibraryCalls(instance);
+    return TRUE;
+}
+#endif

@@ -1,0 +1,35 @@
+// Every static object of the component, in the one order that matters: the
+// published list is built head-first, and teardown runs in reverse.
+#include "commands/command_sources.h"
+#include "commands/entry_table.h"
+#include "commands/playlist_watcher.h"
+#include "config/variables.h"
+#include "frame/client_object.h"
+#include "frame/settings_page.h"
+#include "frame/version_record.h"
+
+namespace relayvo {
+
+published<version_record> version_entry{quorvel::version_info_class, component_name_text,
+                                         component_version_text, about_text_body};
+
+config_int add_total{"add_total", 0};
+config_int replace{"replace", 0};
+config_int add_index{"add_index", 0};
+config_int use_custom_group{"use_custom_group", 0};
+config_int force_on{"force_on", 0};
+config_int show_numbers{"show_numbers", 0};
+config_int move_files{"move_files", 0};
+config_text cust_group_name{"cust_group_name", component_name_text};
+
+std::uint32_t playlist_count = 0;
+entry_table entries;
+
+published<index_commands> index_entry{quorvel::command_source_class};
+published<name_commands> name_entry{quorvel::command_source_class};
+published<static_service<quorvel::service_object>> settings_entry{quorvel::settings_page_class};
+published<playlist_watcher> watcher_entry{quorvel::playlist_watcher_class};
+
+module_location module_texts;
+
+} // namespace relayvo

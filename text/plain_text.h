@@ -1,0 +1,23 @@
+// Functions on plain NUL-terminated texts. A bound of quorvel::unbounded
+// means none; every copy also stops at the source's first NUL.
+#pragma once
+
+#include <cstdint>
+
+namespace relayvo {
+
+// The shared empty text, alive as long as the library; stands in for null texts.
+extern const char empty_text[1];
+
+// Bytes of `src` before its first NUL, at most `max_len`; 0 for null.
+std::uint32_t bounded_length(const char* src, std::uint32_t max_len);
+// Writes the first min(length of `src`, `max_len`) bytes of `src` and a NUL to `dst`.
+void copy_bounded(char* dst, const char* src, std::uint32_t max_len);
+// A new heap copy of the first `bounded_length(src, max_len)` bytes of `src`,
+// or null when memory ran out. An empty source gives an allocated empty text.
+char* duplicate_text(const char* src, std::uint32_t max_len);
+
+// `text`, or the empty text when it is null.
+inline const char* or_empty(const char* text) { return text ? text : empty_text; }
+
+} // namespace relayvo

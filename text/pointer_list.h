@@ -1,0 +1,39 @@
+// The component's own list of pointers, in the shape it shares with the host.
+#pragma once
+
+#include "frame/containers.h"
+#include "text/byte_block.h"
+
+namespace relayvo {
+
+// Items live as consecutive pointers in a doubling block. The list does not
+// own what its items point to; destroying it frees only its block.
+class pointer_list final : public quorvel::pointer_list {
+public:
+    pointer_list() : block_(growth_doubling) {}
+
+    std::uint32_t count() override;
+    void* get(std::uint32_t index) override;
+    void* remove_at(std::uint32_t index) override;
+    void filter(const quorvel::index_mask& mask) override;
+    // If the block cannot grow, the list loses its items and stays empty.
+    void insert(void* item, std::uint32_t index) override;
+
+    // Makes the count `n`, keeping the first items; items past the old count
+    // are null. Returns false (the list then empty) if memory ran out.
+    bool resize(std::uint32_t n);
+    // Replaces the item at `index` (< count).
+    void set(std::uint32_t index, void* item) { items()[index] = item; }
+    // Bytes allocated for the items.
+    std::uint32_t capacity() const { return block_.capacity(); }
+
+private:
+    void** items() const { return reinterpret_cast<void**>(block_.data()); }
+
+    byte_block block_;
+};
+
+// Empties `list` by filtering it through the opposite of a mask of all.
+void remove_all(quorvel::pointer_list& list);
+
+} // namespace relayvo
