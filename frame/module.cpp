@@ -5,8 +5,8 @@
 #include "commands/playlist_watcher.h"
 #include "config/variables.h"
 #include "frame/client_object.h"
-#include "frame/settings_page.h"
 #include "frame/version_record.h"
+#include "settings/settings_page.h"
 
 namespace relayvo {
 
@@ -27,7 +27,7 @@ entry_table entries;
 
 published<index_commands> index_entry{quorvel::command_source_class};
 published<name_commands> name_entry{quorvel::command_source_class};
-published<static_service<quorvel::service_object>> settings_entry{quorvel::settings_page_class};
+published<settings_page> settings_entry{quorvel::settings_page_class};
 published<playlist_watcher> watcher_entry{quorvel::playlist_watcher_class};
 
 module_location module_texts;

@@ -28,7 +28,7 @@ std::uint32_t byte_block::capacity_for(std::uint32_t n) const {
     if (growth_mode_ == growth_exact) return n;
     std::uint32_t c = capacity_ ? capacity_ : 1;
     while (c < n) {
-        if (c > 0x80000000u) return 0; // past the doubling range: no capacity fits
+        if (c >= 0x80000000u) return 0; // past the doubling range: no capacity fits
         c *= 2;
     }
     if (growth_mode_ == growth_doubling)
@@ -45,10 +45,12 @@ std::uint8_t* byte_block::set_size(std::uint32_t n) {
         return data_;
     }
     std::uint32_t c = capacity_for(n);
+    if (c == 0) { // no capacity can hold `n` bytes: fail like the allocator
+        drop_memory();
+        return nullptr;
+    }
     if (c != capacity_) {
-        void* moved = c == 0 ? nullptr
-                      : data_ ? heap_reallocate(data_, c)
-                              : heap_allocate(c);
+        void* moved = data_ ? heap_reallocate(data_, c) : heap_allocate(c);
         if (!moved) {
             drop_memory();
             return nullptr;

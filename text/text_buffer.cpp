@@ -1,6 +1,7 @@
 #include "text/text_buffer.h"
 
 #include "text/plain_text.h"
+#include "utf8api/utf8api.h"
 
 namespace relayvo {
 
@@ -14,6 +15,8 @@ text_buffer::text_buffer(text_buffer&& other) noexcept
     : block_(static_cast<byte_block&&>(other.block_)), length_(other.length_) {
     other.length_ = 0;
 }
+
+text_buffer::text_buffer(HWND window) { uGetWindowText(window, *this); }
 
 text_buffer::text_buffer(size_hint hint) : block_(growth_keep) {
     if (hint.bytes != 0 && hint.bytes != quorvel::unbounded) make_space(hint.bytes + 1);

@@ -1,0 +1,83 @@
+#include "settings/settings_page.h"
+
+#include "commands/entry_table.h"
+#include "config/variables.h"
+#include "frame/host.h"
+#include "frame/version_record.h"
+#include "settings/control_ids.h"
+#include "text/text_buffer.h"
+#include "utf8api/utf8api.h"
+
+namespace relayvo {
+
+namespace {
+
+// A check box and its variable, in the order the page initialises them.
+struct check_binding {
+    int id;
+    config_int* variable;
+    bool rebuilds; // whether the entry table's texts depend on the variable
+};
+
+const check_binding check_boxes[] = {
+    {IDC_ADD_INDEX, &add_index, true},
+    {IDC_ADD_TOTAL, &add_total, true},
+    {IDC_REPLACE, &replace, true},
+    {IDC_SHOW_NUMBERS, &show_numbers, true},
+    {IDC_FORCE_ON, &force_on, false},
+    {IDC_MOVE_FILES, &move_files, false},
+    {IDC_USE_CUSTOM_GROUP, &use_custom_group, true},
+};
+
+// The group name field is usable only while the custom group is on.
+void enable_group_name(HWND dialog) {
+    EnableWindow(GetDlgItem(dialog, IDC_GROUP_NAME), use_custom_group.value);
+}
+
+void initialise(HWND dialog) {
+    for (const check_binding& box : check_boxes)
+        uSendDlgItemMessage(dialog, box.id, BM_SETCHECK, static_cast<WPARAM>(box.variable->value),
+                            0);
+    enable_group_name(dialog);
+    uSendMessageText(GetDlgItem(dialog, IDC_GROUP_NAME), WM_SETTEXT, 0, cust_group_name.text());
+}
+
+void on_click(HWND dialog, const check_binding& box, HWND control) {
+    box.variable->value = static_cast<std::int32_t>(uSendMessage(control, BM_GETCHECK, 0, 0));
+    if (box.id == IDC_USE_CUSTOM_GROUP) enable_group_name(dialog);
+    if (box.rebuilds) rebuild_entries();
+}
+
+void on_group_name_change(HWND field) {
+    {
+        text_buffer typed(field);
+        cust_group_name.set_text(typed.text());
+    }
+    rebuild_entries();
+}
+
+} // namespace
+
+HWND settings_page::create_window(HWND parent) {
+    return uCreateDialog(module(), IDD_SETTINGS, parent, settings_dialog_proc, 0);
+}
+
+const char* settings_page::page_name() {
+    return component_name_text;
+}
+
+INT_PTR CALLBACK settings_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    HWND sender = reinterpret_cast<HWND>(lparam);
+    if (message == WM_INITDIALOG) {
+        initialise(dialog);
+    } else if (message == WM_COMMAND) {
+        // The whole wParam is compared: control id and notification code together.
+        if (wparam == MAKEWPARAM(IDC_GROUP_NAME, EN_CHANGE)) on_group_name_change(sender);
+        for (const check_binding& box : check_boxes)
+            if (wparam == MAKEWPARAM(static_cast<WORD>(box.id), BN_CLICKED))
+                on_click(dialog, box, sender);
+    }
+    return 0;
+}
+
+} // namespace relayvo

@@ -1,0 +1,173 @@
+// The preferences page driven only through utf8api, as a host drives it.
+#include "settings/control_ids.h"
+#include "tests/settings/loaded_component.h"
+#include "utf8api/headless.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+using settings_testing::loaded_component;
+
+namespace {
+
+// The check boxes with the keys they store under, in template order.
+struct box {
+    int id;
+    const char* key;
+    bool rebuilds;
+};
+const box boxes[] = {
+    {IDC_ADD_INDEX, "add_index", true},       {IDC_ADD_TOTAL, "add_total", true},
+    {IDC_REPLACE, "replace", true},           {IDC_MOVE_FILES, "move_files", false},
+    {IDC_FORCE_ON, "force_on", false},        {IDC_USE_CUSTOM_GROUP, "use_custom_group", true},
+    {IDC_SHOW_NUMBERS, "show_numbers", true},
+};
+
+std::vector<std::uint8_t> int_bytes(std::int32_t v) {
+    auto u = static_cast<std::uint32_t>(v);
+    return {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
+            static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
+}
+
+std::vector<std::uint8_t> text_bytes(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+
+LRESULT check_of(HWND page, int id) {
+    return uSendDlgItemMessage(page, id, BM_GETCHECK, 0, 0);
+}
+
+std::string text_of(HWND control) {
+    host::string_buffer out;
+    uGetWindowText(control, out);
+    return out.text;
+}
+
+class settings_page_test : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(component.error(), ""); }
+    loaded_component component;
+};
+
+} // namespace
+
+TEST_F(settings_page_test, names_place_the_page_under_components) {
+    EXPECT_STREQ(component.page().page_name(), "Relayvo");
+    EXPECT_STREQ(component.page().parent_name(), "Components");
+}
+
+TEST_F(settings_page_test, new_page_shows_the_defaults_without_writing_anything) {
+    HWND page = component.open_page();
+    ASSERT_NE(page, nullptr);
+    for (const box& b : boxes)
+        EXPECT_EQ(check_of(page, b.id), BST_UNCHECKED) << b.key;
+    HWND field = GetDlgItem(page, IDC_GROUP_NAME);
+    EXPECT_FALSE(IsWindowEnabled(field));
+    EXPECT_EQ(text_of(field), "Relayvo");
+    EXPECT_EQ(component.rebuilds(), 0);
+}
+
+TEST_F(settings_page_test, each_click_stores_the_state_and_rebuilds_when_texts_depend_on_it) {
+    HWND page = component.open_page();
+    for (const box& b : boxes) {
+        uHeadlessClick(GetDlgItem(page, b.id));
+        EXPECT_EQ(component.saved()[b.key], int_bytes(1)) << b.key;
+        EXPECT_EQ(component.rebuilds(), b.rebuilds ? 1 : 0) << b.key;
+        uHeadlessClick(GetDlgItem(page, b.id));
+        EXPECT_EQ(component.saved()[b.key], int_bytes(0)) << b.key;
+        EXPECT_EQ(component.rebuilds(), b.rebuilds ? 1 : 0) << b.key;
+    }
+}
+
+TEST_F(settings_page_test, rebuilt_labels_already_follow_the_new_value) {
+    HWND page = component.open_page();
+    EXPECT_EQ(component.label(1), "Jazz");
+    uHeadlessClick(GetDlgItem(page, IDC_ADD_INDEX));
+    EXPECT_EQ(component.label(1), "2. Jazz");
+    uHeadlessClick(GetDlgItem(page, IDC_ADD_TOTAL));
+    EXPECT_EQ(component.label(1), "2. Jazz (3)");
+}
+
+TEST_F(settings_page_test, custom_group_box_enables_and_disables_the_field) {
+    HWND page = component.open_page();
+    HWND field = GetDlgItem(page, IDC_GROUP_NAME);
+    uHeadlessClick(GetDlgItem(page, IDC_USE_CUSTOM_GROUP));
+    EXPECT_TRUE(IsWindowEnabled(field));
+    uHeadlessType(field, "Favourites");
+    uHeadlessClick(GetDlgItem(page, IDC_USE_CUSTOM_GROUP));
+    EXPECT_FALSE(IsWindowEnabled(field));
+    EXPECT_EQ(text_of(field), "Favourites");
+    EXPECT_EQ(component.saved()["cust_group_name"], text_bytes("Favourites"));
+}
+
+TEST_F(settings_page_test, field_is_enabled_on_opening_while_the_custom_group_is_on) {
+    component.load_int("use_custom_group", 1);
+    HWND page = component.open_page();
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_GROUP_NAME)));
+    EXPECT_EQ(check_of(page, IDC_USE_CUSTOM_GROUP), BST_CHECKED);
+}
+
+TEST_F(settings_page_test, typing_stores_the_whole_text_and_rebuilds_once_per_change) {
+    component.load_int("use_custom_group", 1);
+    HWND field = GetDlgItem(component.open_page(), IDC_GROUP_NAME);
+    for (const char* typed : {"F", "Fa", "Fav", "Fav", ""}) {
+        uHeadlessType(field, typed);
+        EXPECT_EQ(component.saved()["cust_group_name"], text_bytes(typed)) << typed;
+        EXPECT_EQ(component.rebuilds(), 1) << typed;
+    }
+}
+
+TEST_F(settings_page_test, other_notifications_from_the_same_controls_do_nothing) {
+    HWND page = component.open_page();
+    auto before = component.saved();
+    const WORD other_codes[] = {1 /* double click */, 0x0100 /* focus */, 0x0200 /* kill focus */};
+    for (const box& b : boxes)
+        for (WORD code : other_codes)
+            uSendMessage(page, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(b.id), code),
+                         reinterpret_cast<LPARAM>(GetDlgItem(page, b.id)));
+    HWND field = GetDlgItem(page, IDC_GROUP_NAME);
+    uSendMessageText(field, WM_SETTEXT, 0, "changed");
+    for (WORD code : {WORD{0}, WORD{0x0100}, WORD{0x0400} /* update */})
+        uSendMessage(page, WM_COMMAND, MAKEWPARAM(IDC_GROUP_NAME, code),
+                     reinterpret_cast<LPARAM>(field));
+    uSendMessage(page, WM_COMMAND, MAKEWPARAM(1016, BN_CLICKED), 0);
+    EXPECT_EQ(component.saved(), before);
+    EXPECT_EQ(component.rebuilds(), 0);
+}
+
+TEST_F(settings_page_test, two_windows_do_not_refresh_each_other) {
+    HWND first = component.open_page();
+    uHeadlessClick(GetDlgItem(first, IDC_REPLACE));
+    HWND second = component.open_page();
+    ASSERT_NE(first, second);
+    EXPECT_EQ(check_of(second, IDC_REPLACE), BST_CHECKED);
+    uHeadlessClick(GetDlgItem(second, IDC_REPLACE));
+    EXPECT_EQ(check_of(first, IDC_REPLACE), BST_CHECKED);
+    EXPECT_EQ(component.saved()["replace"], int_bytes(0));
+}
+
+TEST_F(settings_page_test,
+       stored_flag_of_two_reaches_its_box_unchanged_and_a_click_stores_zero_or_one) {
+    component.load_int("add_index", 2);
+    HWND page = component.open_page();
+    EXPECT_EQ(check_of(page, IDC_ADD_INDEX), 2);
+    uHeadlessClick(GetDlgItem(page, IDC_ADD_INDEX));
+    EXPECT_EQ(component.saved()["add_index"], int_bytes(0));
+}
+
+TEST(settings_page_failure, missing_template_gives_no_window) {
+    // A copy of the library without its compiled template beside it.
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / ("relayvo-no-template-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    fs::copy_file(RELAYVO_LIBRARY, dir / "librelayvo.so", fs::copy_options::overwrite_existing);
+    {
+        loaded_component component((dir / "librelayvo.so").string());
+        ASSERT_EQ(component.error(), "");
+        EXPECT_EQ(component.open_page(), nullptr);
+        EXPECT_EQ(component.rebuilds(), 0);
+    }
+    fs::remove_all(dir);
+}
