@@ -51,7 +51,9 @@ std::uint32_t index_commands::default_state(std::uint32_t) {
     return force_on.on() ? quorvel::state_forced_on : quorvel::state_on;
 }
 
-std::uint32_t index_commands::command_count() { return entries.label_count(); }
+std::uint32_t index_commands::command_count() {
+    return entries.label_count();
+}
 
 void index_commands::command_path(std::uint32_t index, quorvel::text_buffer& out) {
     text_buffer name = format_text("%s/Playlist %04u", command_group(), index);
@@ -70,7 +72,9 @@ bool index_commands::display_step(std::uint32_t index, quorvel::handle_list&,
     return true;
 }
 
-std::uint32_t name_commands::command_count() { return entries.path_count(); }
+std::uint32_t name_commands::command_count() {
+    return entries.path_count();
+}
 
 void name_commands::command_path(std::uint32_t index, quorvel::text_buffer& out) {
     if (index < entries.path_count()) out.assign(entries.path(index), quorvel::unbounded);

@@ -51,8 +51,8 @@ bool deliver_items(std::uint32_t index, quorvel::handle_list& handles) {
     return true;
 }
 
-bool run_command(std::uint32_t kind, const quorvel::guid& command,
-                 quorvel::handle_list& handles, const quorvel::guid& caller) {
+bool run_command(std::uint32_t kind, const quorvel::guid& command, quorvel::handle_list& handles,
+                 const quorvel::guid& caller) {
     service_cursor sources(quorvel::command_source_class);
     bool found = false;
     while (!found) {

@@ -11,8 +11,8 @@ namespace relayvo {
 bool deliver_items(std::uint32_t index, quorvel::handle_list& handles);
 // Runs the first command of menu `kind` whose guid is `command` among all of
 // the host's command sources; returns true if one ran.
-bool run_command(std::uint32_t kind, const quorvel::guid& command,
-                 quorvel::handle_list& handles, const quorvel::guid& caller);
+bool run_command(std::uint32_t kind, const quorvel::guid& command, quorvel::handle_list& handles,
+                 const quorvel::guid& caller);
 // Runs a main-menu command with no tracks and no caller; returns true if one ran.
 bool run_main_menu_command(const quorvel::guid& command);
 

@@ -7,6 +7,7 @@
 #include "text/heap.h"
 #include "text/owned_text.h"
 
+#include <cstring>
 #include <new>
 
 namespace relayvo {
@@ -29,13 +30,6 @@ void delete_cell(owned_text* cell) {
     heap_release(cell);
 }
 
-// The name of playlist `index`, or the empty text when the host has none.
-text_buffer playlist_name(std::uint32_t index) {
-    text_buffer name;
-    if (quorvel::playlist_roster* r = roster()) r->playlist_name(index, name);
-    return name;
-}
-
 // The item count of playlist `index`: the active playlist service knows the
 // active one's, the roster every other's. -1 when the host cannot tell.
 std::int32_t item_count(std::uint32_t index) {
@@ -56,35 +50,62 @@ text_buffer number_format() {
     return format_text("%%0%uu", digits.length());
 }
 
-text_buffer label_for(const char* number_format, std::uint32_t index, const char* name) {
-    text_buffer number = format_text(number_format, index + 1);
-    std::int32_t count = item_count(index);
-    bool with_count = add_total.on() && count >= 0;
-    if (add_index.on())
-        return with_count ? format_text("%s. %s (%i)", number.text(), name, count)
-                          : format_text("%s. %s", number.text(), name);
-    return with_count ? format_text("%s (%i)", name, count) : format_text("%s", name);
-}
+// The texts one rebuild or rename works in, reused from playlist to playlist
+// so that an entry costs only its cell and its text.
+struct scratch {
+    text_buffer format = number_format();          // the number format
+    text_buffer name;                              // the playlist's name from the host
+    text_buffer number{text_buffer::size_hint{0}}; // its formatted number
+    text_buffer text{text_buffer::size_hint{0}};   // the label or path being formed
 
-text_buffer path_for(const char* name) { return format_text("%s/%s", command_group(), name); }
-
-// Puts `text` in the cell at `index`, making the cell if an earlier rebuild could not.
-void replace_cell(pointer_list& list, std::uint32_t index, const char* text) {
-    if (owned_text* cell = static_cast<owned_text*>(list.get(index)))
-        cell->assign(text, quorvel::unbounded);
-    else
-        list.set(index, new_cell(text));
-}
-
-// Fills `list` with one cell per playlist made by `text_of`. If the list
-// itself cannot get memory it stays empty rather than partly filled.
-template <class TextOf>
-void fill(pointer_list& list, TextOf text_of) {
-    if (!list.resize(playlist_count)) return;
-    for (std::uint32_t i = 0; i < playlist_count; ++i) {
-        text_buffer name = playlist_name(i);
-        list.set(i, new_cell(text_of(i, name.text()).text()));
+    // Fetches the name of playlist `index`; empty when the host has none.
+    const char* fetch_name(std::uint32_t index) {
+        name.truncate(0);
+        if (quorvel::playlist_roster* r = roster()) r->playlist_name(index, name);
+        return name.text();
     }
+
+    const char* label(std::uint32_t index, const char* playlist_name) {
+        format_to(number, format.text(), index + 1);
+        std::int32_t count = item_count(index);
+        bool with_count = add_total.on() && count >= 0;
+        if (add_index.on() && with_count)
+            format_to(text, "%s. %s (%i)", number.text(), playlist_name, count);
+        else if (add_index.on())
+            format_to(text, "%s. %s", number.text(), playlist_name);
+        else if (with_count)
+            format_to(text, "%s (%i)", playlist_name, count);
+        else
+            format_to(text, "%s", playlist_name);
+        return text.text();
+    }
+
+    const char* path(const char* playlist_name) {
+        format_to(text, "%s/%s", command_group(), playlist_name);
+        return text.text();
+    }
+};
+
+// Puts `text` in the cell at `index`, making the cell if an earlier rebuild
+// could not. Most rebuilds leave most texts as they were; those are not rewritten.
+void replace_cell(pointer_list& list, std::uint32_t index, const char* text) {
+    owned_text* cell = static_cast<owned_text*>(list.get(index));
+    if (!cell)
+        list.set(index, new_cell(text));
+    else if (std::strcmp(cell->get(), text) != 0)
+        cell->assign(text, quorvel::unbounded);
+}
+
+// Gives `list` one cell per playlist holding the text `text_of` forms. While
+// the count is unchanged the cells stay and only their texts are replaced;
+// otherwise the list starts afresh, so that a list that cannot get memory
+// ends empty, never partly filled and never losing a cell.
+template <class TextOf>
+void fill(pointer_list& list, scratch& work, TextOf text_of) {
+    if (list.count() != playlist_count) clear_entries(list);
+    if (!list.resize(playlist_count)) return;
+    for (std::uint32_t i = 0; i < playlist_count; ++i)
+        replace_cell(list, i, text_of(i, work.fetch_name(i)));
 }
 
 } // namespace
@@ -111,23 +132,23 @@ void clear_entries(pointer_list& list) {
 
 void rebuild_entries() {
     entries.name_paths_enabled = show_numbers.on();
-    clear_entries(entries.index_labels);
-    clear_entries(entries.name_paths);
-    text_buffer format = number_format();
-    fill(entries.index_labels, [&](std::uint32_t i, const char* name) {
-        return label_for(format.text(), i, name);
-    });
+    scratch work;
+    fill(entries.index_labels, work,
+         [&](std::uint32_t i, const char* name) { return work.label(i, name); });
     if (entries.name_paths_enabled)
-        fill(entries.name_paths, [](std::uint32_t, const char* name) { return path_for(name); });
+        fill(entries.name_paths, work,
+             [&](std::uint32_t, const char* name) { return work.path(name); });
+    else
+        clear_entries(entries.name_paths);
 }
 
 void rename_entry(std::uint32_t index, const char* new_name) {
     if (index >= entries.label_count()) return;
     const char* name = or_empty(new_name);
-    text_buffer format = number_format();
-    replace_cell(entries.index_labels, index, label_for(format.text(), index, name).text());
+    scratch work;
+    replace_cell(entries.index_labels, index, work.label(index, name));
     if (entries.name_paths_enabled && index < entries.path_count())
-        replace_cell(entries.name_paths, index, path_for(name).text());
+        replace_cell(entries.name_paths, index, work.path(name));
 }
 
 } // namespace relayvo

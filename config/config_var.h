@@ -19,8 +19,8 @@ public:
     config_var(const config_var&) = delete;
     config_var& operator=(const config_var&) = delete;
 
-    owned_text key;           // own copy of the key; none if memory ran out
-    config_var* next;         // the variable constructed before this one, or null
+    owned_text key;   // own copy of the key; none if memory ran out
+    config_var* next; // the variable constructed before this one, or null
 
 protected:
     // Copies the key and links the variable at the front of config_var_list.

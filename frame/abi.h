@@ -30,6 +30,8 @@ struct guid {
 static_assert(sizeof(guid) == 16, "guid must be 16 bytes");
 
 // Equality is all 16 bytes, as the host compares them.
-inline bool operator==(const guid& a, const guid& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+inline bool operator==(const guid& a, const guid& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 } // namespace quorvel

@@ -7,9 +7,13 @@ namespace relayvo {
 
 client_object client;
 
-quorvel::service_entry* client_object::first_service_entry() { return first_entry(); }
+quorvel::service_entry* client_object::first_service_entry() {
+    return first_entry();
+}
 
-void client_object::save_configuration(quorvel::config_sink& sink) { write_blob(sink); }
+void client_object::save_configuration(quorvel::config_sink& sink) {
+    write_blob(sink);
+}
 
 void client_object::load_configuration(const void* data, std::uint32_t length) {
     read_blob(static_cast<const std::uint8_t*>(data), length);

@@ -13,9 +13,13 @@ void connect_host(quorvel::host_api* api, quorvel::module_handle module) {
     host_api = api;
 }
 
-quorvel::host_api* host() { return host_api; }
+quorvel::host_api* host() {
+    return host_api;
+}
 
-quorvel::module_handle module() { return module_handle; }
+quorvel::module_handle module() {
+    return module_handle;
+}
 
 quorvel::service_object* find_service(const quorvel::guid& cls, std::uint32_t index) {
     return host_api ? host_api->find_service(cls, index) : nullptr;
@@ -27,11 +31,13 @@ quorvel::playlist_roster* roster() {
 
 quorvel::active_playlist* active_playlist() {
     if (!kept_active)
-        kept_active = static_cast<quorvel::active_playlist*>(
-            find_service(quorvel::active_playlist_class, 0));
+        kept_active =
+            static_cast<quorvel::active_playlist*>(find_service(quorvel::active_playlist_class, 0));
     return kept_active;
 }
 
-void forget_active_playlist() { kept_active = nullptr; }
+void forget_active_playlist() {
+    kept_active = nullptr;
+}
 
 } // namespace relayvo

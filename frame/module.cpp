@@ -11,7 +11,7 @@
 namespace relayvo {
 
 published<version_record> version_entry{quorvel::version_info_class, component_name_text,
-                                         component_version_text, about_text_body};
+                                        component_version_text, about_text_body};
 
 config_int add_total{"add_total", 0};
 config_int replace{"replace", 0};

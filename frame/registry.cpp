@@ -11,6 +11,8 @@ void link_in(quorvel::service_entry& entry) {
     head = &entry;
 }
 
-quorvel::service_entry* first_entry() { return head; }
+quorvel::service_entry* first_entry() {
+    return head;
+}
 
 } // namespace relayvo

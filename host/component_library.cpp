@@ -35,7 +35,8 @@ std::string component_library::open(const std::string& path) {
     close();
     void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!library) return "cannot load " + path + ": " + dlerror();
-    auto entry = reinterpret_cast<quorvel_get_interface_fn>(dlsym(library, "quorvel_get_interface"));
+    auto entry =
+        reinterpret_cast<quorvel_get_interface_fn>(dlsym(library, "quorvel_get_interface"));
     if (!entry) {
         dlclose(library);
         return path + " is not a component: it has no quorvel_get_interface";

@@ -14,7 +14,9 @@ byte_block::byte_block(byte_block&& other) noexcept
     other.size_ = 0;
 }
 
-byte_block::~byte_block() { heap_release(data_); }
+byte_block::~byte_block() {
+    heap_release(data_);
+}
 
 void byte_block::drop_memory() {
     heap_release(data_);
@@ -32,7 +34,8 @@ std::uint32_t byte_block::capacity_for(std::uint32_t n) const {
         c *= 2;
     }
     if (growth_mode_ == growth_doubling)
-        while (c / 2 > n) c /= 2;
+        while (c / 2 > n)
+            c /= 2;
     return c;
 }
 

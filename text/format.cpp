@@ -1,5 +1,6 @@
 #include "text/format.h"
 
+#include "text/plain_text.h"
 #include "text/utf8.h"
 
 namespace relayvo {
@@ -22,8 +23,8 @@ char* unsigned_text(std::uint32_t value, std::uint32_t base, digit_area& area) {
 }
 
 char* signed_text(std::int32_t value, digit_area& area) {
-    std::uint32_t magnitude = value < 0 ? 0u - static_cast<std::uint32_t>(value)
-                                        : static_cast<std::uint32_t>(value);
+    std::uint32_t magnitude =
+        value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
     char* p = unsigned_text(magnitude, 10, area);
     if (value < 0) *--p = '-';
     return p;
@@ -50,10 +51,9 @@ struct conversion {
 void write_padded(quorvel::text_buffer& out, const conversion& c, const char* text,
                   bool positive_number) {
     if (c.forced_sign && positive_number) append_char(out, '+');
-    std::uint32_t length = 0;
-    while (text[length]) ++length;
+    std::uint32_t length = bounded_length(text, quorvel::unbounded);
     if (c.width > length) append_repeated(out, char_value(c.fill), c.width - length);
-    out.append(text, quorvel::unbounded);
+    out.append(text, length);
 }
 
 } // namespace
@@ -65,7 +65,8 @@ void append_char(quorvel::text_buffer& out, std::uint32_t value) {
 }
 
 void append_repeated(quorvel::text_buffer& out, std::uint32_t value, std::uint32_t n) {
-    while (n-- > 0) append_char(out, value);
+    while (n-- > 0)
+        append_char(out, value);
 }
 
 void format_into(quorvel::text_buffer& out, const char* fmt, va_list args) {
@@ -73,7 +74,16 @@ void format_into(quorvel::text_buffer& out, const char* fmt, va_list args) {
     const char* p = fmt;
     while (*p) {
         if (*p != '%') {
-            append_char(out, char_value(*p++));
+            // A run of ASCII text goes out in one piece: it is its own UTF-8.
+            const char* end = p;
+            while (*end && *end != '%' && static_cast<unsigned char>(*end) < 0x80)
+                ++end;
+            if (end == p) {
+                append_char(out, char_value(*p++));
+            } else {
+                out.append(p, static_cast<std::uint32_t>(end - p));
+                p = end;
+            }
             continue;
         }
         if (p[1] == '%') {
@@ -88,7 +98,8 @@ void format_into(quorvel::text_buffer& out, const char* fmt, va_list args) {
             ++q;
         }
         if (*q == '0') c.fill = '0';
-        for (; *q >= '0' && *q <= '9'; ++q) c.width = c.width * 10 + static_cast<std::uint32_t>(*q - '0');
+        for (; *q >= '0' && *q <= '9'; ++q)
+            c.width = c.width * 10 + static_cast<std::uint32_t>(*q - '0');
 
         digit_area digits;
         switch (*q) {
@@ -126,6 +137,13 @@ void format_into(quorvel::text_buffer& out, const char* fmt, va_list args) {
         }
         p = q + 1;
     }
+}
+
+void format_to(quorvel::text_buffer& out, const char* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    format_into(out, fmt, args);
+    va_end(args);
 }
 
 text_buffer format_text(const char* fmt, ...) {

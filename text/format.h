@@ -18,6 +18,8 @@ namespace relayvo {
 
 // A new text formatted from `fmt` and the arguments, in a keep block.
 text_buffer format_text(const char* fmt, ...);
+// Replaces the text of `out` by the text formatted from `fmt` and the arguments.
+void format_to(quorvel::text_buffer& out, const char* fmt, ...);
 // Replaces the text of `out` by the formatted text, through out's own operations.
 void format_into(quorvel::text_buffer& out, const char* fmt, va_list args);
 // Appends the UTF-8 encoding of `value`; 0 and values of 2^31 and above add nothing.

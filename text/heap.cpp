@@ -10,9 +10,13 @@ constinit heap_functions current{std::malloc, std::realloc, std::free};
 
 } // namespace
 
-void* heap_allocate(std::size_t size) { return current.allocate(size); }
+void* heap_allocate(std::size_t size) {
+    return current.allocate(size);
+}
 
-void* heap_reallocate(void* data, std::size_t size) { return current.reallocate(data, size); }
+void* heap_reallocate(void* data, std::size_t size) {
+    return current.reallocate(data, size);
+}
 
 void heap_release(void* data) {
     if (data) current.release(data);

@@ -6,7 +6,9 @@
 
 namespace relayvo {
 
-owned_text::~owned_text() { heap_release(text); }
+owned_text::~owned_text() {
+    heap_release(text);
+}
 
 void owned_text::assign(const char* src, std::uint32_t max_len) {
     std::uint32_t n = bounded_length(src, max_len);

@@ -9,9 +9,11 @@ namespace relayvo {
 const char empty_text[1] = "";
 
 std::uint32_t bounded_length(const char* src, std::uint32_t max_len) {
-    if (!src || max_len == 0) return 0;
-    const void* nul = std::memchr(src, 0, max_len);
-    return nul ? static_cast<std::uint32_t>(static_cast<const char*>(nul) - src) : max_len;
+    if (!src) return 0;
+    std::uint32_t n = 0;
+    while (n < max_len && src[n])
+        ++n;
+    return n;
 }
 
 void copy_bounded(char* dst, const char* src, std::uint32_t max_len) {

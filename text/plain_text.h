@@ -18,6 +18,8 @@ void copy_bounded(char* dst, const char* src, std::uint32_t max_len);
 char* duplicate_text(const char* src, std::uint32_t max_len);
 
 // `text`, or the empty text when it is null.
-inline const char* or_empty(const char* text) { return text ? text : empty_text; }
+inline const char* or_empty(const char* text) {
+    return text ? text : empty_text;
+}
 
 } // namespace relayvo

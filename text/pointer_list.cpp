@@ -8,15 +8,20 @@ namespace {
 constexpr std::uint32_t item_size = sizeof(void*);
 }
 
-std::uint32_t pointer_list::count() { return block_.size() / item_size; }
+std::uint32_t pointer_list::count() {
+    return block_.size() / item_size;
+}
 
-void* pointer_list::get(std::uint32_t index) { return items()[index]; }
+void* pointer_list::get(std::uint32_t index) {
+    return items()[index];
+}
 
 void* pointer_list::remove_at(std::uint32_t index) {
     std::uint32_t n = count();
     void** item = items();
     void* removed = item[index];
-    for (std::uint32_t i = index + 1; i < n; ++i) item[i - 1] = item[i];
+    for (std::uint32_t i = index + 1; i < n; ++i)
+        item[i - 1] = item[i];
     block_.set_size((n - 1) * item_size);
     return removed;
 }
@@ -25,7 +30,8 @@ void pointer_list::insert(void* item, std::uint32_t index) {
     std::uint32_t n = count();
     if (!block_.set_size((n + 1) * item_size)) return;
     void** slot = items();
-    for (std::uint32_t i = n; i > index; --i) slot[i] = slot[i - 1];
+    for (std::uint32_t i = n; i > index; --i)
+        slot[i] = slot[i - 1];
     slot[index] = item;
 }
 
@@ -33,7 +39,8 @@ bool pointer_list::resize(std::uint32_t n) {
     std::uint32_t old = count();
     if (n > 0xFFFFFFFFu / item_size) return false;
     if (!block_.set_size(n * item_size)) return n == 0;
-    for (std::uint32_t i = old; i < n; ++i) items()[i] = nullptr;
+    for (std::uint32_t i = old; i < n; ++i)
+        items()[i] = nullptr;
     return true;
 }
 

@@ -3,20 +3,26 @@
 #include "text/plain_text.h"
 #include "utf8api/utf8api.h"
 
+#include <cstring>
+
 namespace relayvo {
 
 text_buffer::text_buffer(quorvel::text_buffer& other) {
     assign(other.get_text(), quorvel::unbounded);
 }
 
-text_buffer::text_buffer(const text_buffer& other) { assign(other.text(), quorvel::unbounded); }
+text_buffer::text_buffer(const text_buffer& other) {
+    assign(other.text(), quorvel::unbounded);
+}
 
 text_buffer::text_buffer(text_buffer&& other) noexcept
     : block_(static_cast<byte_block&&>(other.block_)), length_(other.length_) {
     other.length_ = 0;
 }
 
-text_buffer::text_buffer(HWND window) { uGetWindowText(window, *this); }
+text_buffer::text_buffer(HWND window) {
+    uGetWindowText(window, *this);
+}
 
 text_buffer::text_buffer(size_hint hint) : block_(growth_keep) {
     if (hint.bytes != 0 && hint.bytes != quorvel::unbounded) make_space(hint.bytes + 1);
@@ -42,19 +48,21 @@ const char* text_buffer::text() const {
     return length_ > 0 ? reinterpret_cast<const char*>(block_.data()) : empty_text;
 }
 
-const char* text_buffer::get_text() { return text(); }
+const char* text_buffer::get_text() {
+    return text();
+}
 
 void text_buffer::append(const char* src, std::uint32_t max_len) {
     std::uint32_t k = bounded_length(src, max_len);
     if (!make_space(length_ + k + 1)) return;
-    block_.write_at(src, k, length_);
+    if (k) std::memcpy(block_.data() + length_, src, k);
     end_at(length_ + k);
 }
 
 void text_buffer::assign(const char* src, std::uint32_t max_len) {
     std::uint32_t k = bounded_length(src, max_len);
     if (!make_space(k + 1)) return;
-    block_.write_at(src, k, 0);
+    if (k) std::memcpy(block_.data(), src, k);
     end_at(k);
 }
 
