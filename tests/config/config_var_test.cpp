@@ -1,0 +1,109 @@
+#include "config/variables.h"
+#include "tests/support/config_bytes.h"
+#include "tests/support/config_state.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using config_support::bytes;
+using config_support::recording_sink;
+
+class ConfigVarTest : public ::testing::Test {
+protected:
+    void SetUp() override { config_support::set_values({}); }
+    void TearDown() override { config_support::set_values({}); }
+
+    // Reads `value` into `var` from an exact-size copy.
+    static void read(relayvo::config_var& var, const bytes& value) {
+        auto copy = config_support::exact_copy(value);
+        var.read_value(copy.get(), static_cast<std::uint32_t>(value.size()));
+    }
+};
+
+TEST_F(ConfigVarTest, ListRunsFromLastConstructedWithDefaults) {
+    std::vector<std::string> keys;
+    for (relayvo::config_var* var = relayvo::config_var_list; var; var = var->next)
+        keys.push_back(var->key.get());
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"cust_group_name", "move_files", "show_numbers", "force_on",
+                                        "use_custom_group", "add_index", "replace", "add_total"}));
+    EXPECT_EQ(relayvo::config_var_list, &relayvo::cust_group_name);
+    EXPECT_EQ(relayvo::add_total.next, nullptr);
+}
+
+TEST_F(ConfigVarTest, IntWritesFourLittleEndianBytesInOneWrite) {
+    recording_sink sink;
+    relayvo::add_index.value = -1;
+    EXPECT_TRUE(relayvo::add_index.write_value(sink));
+    relayvo::add_index.value = 0x12345678;
+    EXPECT_TRUE(relayvo::add_index.write_value(sink));
+    EXPECT_EQ(sink.writes, (std::vector<std::uint32_t>{4, 4}));
+    EXPECT_EQ(sink.bytes_written, (bytes{0xff, 0xff, 0xff, 0xff, 0x78, 0x56, 0x34, 0x12}));
+}
+
+TEST_F(ConfigVarTest, IntReadsExactlyFourBytes) {
+    struct row {
+        bytes value;
+        std::int32_t expected;
+    };
+    const row rows[] = {
+        {{0x01, 0x00, 0x00, 0x00}, 1},
+        {{0x02, 0x00, 0x00, 0x00}, 2},
+        {{0x78, 0x56, 0x34, 0x12}, 0x12345678},
+        {{0xff, 0xff, 0xff, 0xff}, -1},
+        {{0x00, 0x00, 0x00, 0x80}, -2147483647 - 1},
+        {{0x05, 0x00, 0x00}, 9},             // 3 bytes: unchanged
+        {{0x05, 0x00, 0x00, 0x00, 0x00}, 9}, // 5 bytes: unchanged
+        {{}, 9},                             // nothing: unchanged
+    };
+    for (const row& r : rows) {
+        relayvo::add_index.value = 9;
+        read(relayvo::add_index, r.value);
+        EXPECT_EQ(relayvo::add_index.value, r.expected) << "from " << r.value.size() << " bytes";
+    }
+    relayvo::add_index.value = 2;
+    EXPECT_TRUE(relayvo::add_index.on());
+}
+
+TEST_F(ConfigVarTest, TextWritesItsBytesWithoutNul) {
+    recording_sink sink;
+    EXPECT_TRUE(relayvo::cust_group_name.write_value(sink));
+    relayvo::cust_group_name.set_text("");
+    EXPECT_TRUE(relayvo::cust_group_name.write_value(sink));
+    EXPECT_EQ(sink.writes, (std::vector<std::uint32_t>{7, 0}));
+    EXPECT_EQ(sink.bytes_written, (bytes{'R', 'e', 'l', 'a', 'y', 'v', 'o'}));
+}
+
+TEST_F(ConfigVarTest, TextReadStopsAtNulOrLength) {
+    read(relayvo::cust_group_name, {'a', 'b', 'c', 0, 'd', 'e', 'f'});
+    EXPECT_STREQ(relayvo::cust_group_name.text(), "abc");
+    read(relayvo::cust_group_name, {'x', 'y', 'z'});
+    EXPECT_STREQ(relayvo::cust_group_name.text(), "xyz");
+}
+
+TEST_F(ConfigVarTest, TextReadOfNothingLeavesNoCopy) {
+    read(relayvo::cust_group_name, {});
+    EXPECT_EQ(relayvo::cust_group_name.value.text, nullptr);
+    EXPECT_STREQ(relayvo::cust_group_name.text(), "");
+
+    relayvo::cust_group_name.set_text("abc");
+    read(relayvo::cust_group_name, {0, 'a', 'b'});
+    EXPECT_EQ(relayvo::cust_group_name.value.text, nullptr);
+    EXPECT_STREQ(relayvo::cust_group_name.text(), "");
+}
+
+TEST_F(ConfigVarTest, SetTextTakesTheWholeTextAndEmptyLeavesNone) {
+    std::string text = "Group one";
+    relayvo::cust_group_name.set_text(text.c_str());
+    text = "overwritten";
+    EXPECT_STREQ(relayvo::cust_group_name.text(), "Group one");
+    relayvo::cust_group_name.set_text("");
+    EXPECT_EQ(relayvo::cust_group_name.value.text, nullptr);
+    EXPECT_STREQ(relayvo::cust_group_name.text(), "");
+}
+
+} // namespace

@@ -1,0 +1,50 @@
+#include "frame/client_object.h"
+#include "frame/host.h"
+#include "tests/support/config_state.h"
+#include "tests/support/frame_fake_host.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ClientTest : public ::testing::Test {
+protected:
+    void SetUp() override { relayvo::connect_host(nullptr, nullptr); }
+    void TearDown() override {
+        relayvo::connect_host(nullptr, nullptr);
+        config_support::set_values({});
+    }
+};
+
+TEST_F(ClientTest, VersionIs35BeforeAndAfterTheEntryPoint) {
+    EXPECT_EQ(relayvo::client.client_version(), 35);
+    frame_support::fake_host host;
+    quorvel::component_client* client = quorvel_get_interface(&host, nullptr);
+    ASSERT_NE(client, nullptr);
+    EXPECT_EQ(client->client_version(), 35);
+}
+
+TEST_F(ClientTest, EntryPointStoresHostAndModuleAndReturnsTheOneClient) {
+    frame_support::fake_host first, second;
+    int first_module = 0, second_module = 0;
+    EXPECT_EQ(relayvo::host(), nullptr);
+
+    EXPECT_EQ(quorvel_get_interface(&first, &first_module), &relayvo::client);
+    EXPECT_EQ(relayvo::host(), &first);
+    EXPECT_EQ(relayvo::module(), &first_module);
+
+    EXPECT_EQ(quorvel_get_interface(&second, &second_module), &relayvo::client);
+    EXPECT_EQ(relayvo::host(), &second);
+    EXPECT_EQ(relayvo::module(), &second_module);
+    relayvo::find_service(quorvel::guid{}, 0);
+    EXPECT_TRUE(first.lookups.empty());
+    EXPECT_EQ(second.lookups.size(), 1u);
+}
+
+TEST_F(ClientTest, ResetConfigurationChangesNoVariable) {
+    config_support::set_values(config_support::sample_values());
+    relayvo::client.reset_configuration();
+    EXPECT_EQ(config_support::current_values(), config_support::sample_values());
+}
+
+} // namespace

@@ -1,0 +1,84 @@
+#include "frame/host.h"
+#include "tests/support/frame_fake_host.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using frame_support::lookup;
+
+constexpr quorvel::guid roster_class{
+    0x8634CA5E, 0x7CE1, 0x419C, {0x97, 0xC9, 0xB4, 0x7B, 0x5B, 0x6C, 0x53, 0x8F}};
+constexpr quorvel::guid active_class{
+    0x8CC36FD2, 0x9BC6, 0x46B9, {0xA7, 0x48, 0x15, 0x68, 0xDE, 0x4C, 0xD6, 0x02}};
+constexpr quorvel::guid some_class{0x11111111, 1, 2, {3, 4, 5, 6, 7, 8, 9, 10}};
+constexpr quorvel::guid other_class{0x22222222, 1, 2, {3, 4, 5, 6, 7, 8, 9, 10}};
+
+class HostLookupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        relayvo::connect_host(&host, nullptr);
+        relayvo::forget_active_playlist();
+    }
+    void TearDown() override {
+        relayvo::connect_host(nullptr, nullptr);
+        relayvo::forget_active_playlist();
+    }
+
+    frame_support::fake_host host;
+};
+
+TEST_F(HostLookupTest, CursorWalksIndicesUntilNullAndRestartsAfterReset) {
+    frame_support::plain_service a, b, c, other;
+    host.serve(some_class, {&a, &b, &c});
+    host.serve(other_class, {&other});
+    relayvo::service_cursor cursor(some_class);
+    EXPECT_EQ(cursor.next(), &a);
+    EXPECT_EQ(cursor.next(), &b);
+    EXPECT_EQ(cursor.next(), &c);
+    EXPECT_EQ(cursor.next(), nullptr);
+    cursor.reset();
+    EXPECT_EQ(cursor.next(), &a);
+    EXPECT_EQ(
+        host.lookups,
+        (std::vector<lookup>{
+            {some_class, 0}, {some_class, 1}, {some_class, 2}, {some_class, 3}, {some_class, 0}}));
+}
+
+TEST_F(HostLookupTest, ActivePlaylistIsLookedUpUntilFoundThenKept) {
+    EXPECT_EQ(relayvo::active_playlist(), nullptr);
+    EXPECT_EQ(relayvo::active_playlist(), nullptr);
+    frame_support::fake_active_playlist found, later;
+    host.serve(active_class, {&found});
+    EXPECT_EQ(relayvo::active_playlist(), &found);
+    host.serve(active_class, {&later});
+    EXPECT_EQ(relayvo::active_playlist(), &found);
+    host.serve(active_class, {});
+    EXPECT_EQ(relayvo::active_playlist(), &found);
+    EXPECT_EQ(host.lookups,
+              (std::vector<lookup>{{active_class, 0}, {active_class, 0}, {active_class, 0}}));
+}
+
+TEST_F(HostLookupTest, RosterIsLookedUpOnEveryUse) {
+    frame_support::fake_roster first, second;
+    host.serve(roster_class, {&first});
+    EXPECT_EQ(relayvo::roster(), &first);
+    EXPECT_EQ(relayvo::roster(), &first);
+    host.serve(roster_class, {&second});
+    EXPECT_EQ(relayvo::roster(), &second);
+    host.serve(roster_class, {});
+    EXPECT_EQ(relayvo::roster(), nullptr);
+    EXPECT_EQ(host.lookups, std::vector<lookup>(4, {roster_class, 0}));
+}
+
+TEST_F(HostLookupTest, WithoutHostNothingIsFoundOrKept) {
+    frame_support::fake_active_playlist active;
+    host.serve(active_class, {&active});
+    relayvo::connect_host(nullptr, nullptr);
+    EXPECT_EQ(relayvo::find_service(active_class, 0), nullptr);
+    EXPECT_EQ(relayvo::active_playlist(), nullptr);
+    relayvo::connect_host(&host, nullptr);
+    EXPECT_EQ(relayvo::active_playlist(), &active);
+}
+
+} // namespace
