@@ -44,10 +44,13 @@ std::int32_t item_count(std::uint32_t index) {
     return r ? r->playlist_item_count(index) : -1;
 }
 
-// "%0Du" with D the number of digits of the playlist count, so numbers sort.
+// "%0Du" with D the number of digits "%u" gives the playlist count, so that
+// the numbers sort as texts.
 text_buffer number_format() {
-    text_buffer digits = format_text("%u", playlist_count);
-    return format_text("%%0%uu", digits.length());
+    std::uint32_t digits = 1;
+    for (std::uint32_t n = playlist_count; n >= 10; n /= 10)
+        ++digits;
+    return format_text("%%0%uu", digits);
 }
 
 // The texts one rebuild or rename works in, reused from playlist to playlist
@@ -77,12 +80,17 @@ struct scratch {
             format_to(text, "%s (%i)", playlist_name, count);
         else
             format_to(text, "%s", playlist_name);
-        return text.text();
+        return whole(format.intact() && number.intact());
     }
 
     const char* path(const char* playlist_name) {
         format_to(text, "%s/%s", command_group(), playlist_name);
-        return text.text();
+        return whole(true);
+    }
+
+    // The formed text, or the empty text if any part of it could not be had.
+    const char* whole(bool parts_intact) const {
+        return parts_intact && name.intact() && text.intact() ? text.text() : empty_text;
     }
 };
 

@@ -16,7 +16,7 @@ text_buffer::text_buffer(const text_buffer& other) {
 }
 
 text_buffer::text_buffer(text_buffer&& other) noexcept
-    : block_(static_cast<byte_block&&>(other.block_)), length_(other.length_) {
+    : block_(static_cast<byte_block&&>(other.block_)), length_(other.length_), lost_(other.lost_) {
     other.length_ = 0;
 }
 
@@ -36,6 +36,7 @@ bool text_buffer::make_space(std::uint32_t needed) {
         block_.set_size(needed);
     if (block_.size() >= needed) return true;
     length_ = 0;
+    lost_ = true;
     return false;
 }
 
@@ -53,6 +54,8 @@ const char* text_buffer::get_text() {
 }
 
 void text_buffer::append(const char* src, std::uint32_t max_len) {
+    // A text that lost a piece stays empty rather than reading as a fragment.
+    if (lost_) return;
     std::uint32_t k = bounded_length(src, max_len);
     if (!make_space(length_ + k + 1)) return;
     if (k) std::memcpy(block_.data() + length_, src, k);
@@ -60,6 +63,7 @@ void text_buffer::append(const char* src, std::uint32_t max_len) {
 }
 
 void text_buffer::assign(const char* src, std::uint32_t max_len) {
+    lost_ = false;
     std::uint32_t k = bounded_length(src, max_len);
     if (!make_space(k + 1)) return;
     if (k) std::memcpy(block_.data(), src, k);
@@ -67,6 +71,7 @@ void text_buffer::assign(const char* src, std::uint32_t max_len) {
 }
 
 void text_buffer::truncate(std::uint32_t n) {
+    if (n == 0) lost_ = false;
     if (n >= length_) return;
     end_at(n);
     make_space(n + 1);

@@ -40,18 +40,22 @@ public:
 
     // The text, or the empty text; the same as get_text.
     const char* text() const;
+    // False once memory ran out since the text was last assigned or emptied.
+    // The text then reads as empty, and appends add nothing until then.
+    bool intact() const { return !lost_; }
     const byte_block& block() const { return block_; }
 
 private:
     // The growth rule: resize the block to `needed` + 16 when it is short, or
     // to `needed` when it holds more than 32 bytes beyond it. Returns false if
-    // the block lost its memory, which also empties the text.
+    // the block lost its memory, which also empties the text and marks it lost.
     bool make_space(std::uint32_t needed);
     // Sets the length and its NUL.
     void end_at(std::uint32_t n);
 
     byte_block block_;
     std::uint32_t length_ = 0;
+    bool lost_ = false;
 };
 
 } // namespace relayvo

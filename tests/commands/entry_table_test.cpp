@@ -1,0 +1,217 @@
+// Labels and command paths of the entry table, rebuilt and renamed.
+#include "commands/entry_table.h"
+#include "config/variables.h"
+#include "tests/support/fake_host.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace testing_support;
+
+namespace {
+
+class EntryTable : public ::testing::Test {
+protected:
+    void SetUp() override { connect_component(host); }
+    void TearDown() override { disconnect_component(); }
+
+    // Playlists P0, P1, ... whose roster counts equal their index.
+    void add_numbered(std::uint32_t count) {
+        for (std::uint32_t i = 0; i < count; ++i)
+            host.add_playlist("P" + std::to_string(i)).roster_count = static_cast<std::int32_t>(i);
+    }
+    // Tells the component about every playlist of the model and rebuilds.
+    void rebuild() {
+        relayvo::playlist_count = static_cast<std::uint32_t>(host.playlists.size());
+        relayvo::rebuild_entries();
+    }
+    std::string label(std::uint32_t i) { return relayvo::entries.label(i); }
+    std::string path(std::uint32_t i) { return relayvo::entries.path(i); }
+
+    fake_host host;
+};
+
+struct label_case {
+    std::uint32_t playlists;
+    int add_index;
+    int add_total;
+    const char* first;
+    const char* last;
+};
+
+TEST_F(EntryTable, NumberWidthFollowsTheDigitsOfThePlaylistCount) {
+    const label_case cases[] = {
+        {9, 1, 1, "1. P0 (0)", "9. P8 (8)"},
+        {9, 1, 0, "1. P0", "9. P8"},
+        {9, 0, 1, "P0 (0)", "P8 (8)"},
+        {9, 0, 0, "P0", "P8"},
+        {10, 1, 1, "01. P0 (0)", "10. P9 (9)"},
+        {10, 1, 0, "01. P0", "10. P9"},
+        {10, 0, 1, "P0 (0)", "P9 (9)"},
+        {10, 0, 0, "P0", "P9"},
+        {12, 1, 1, "01. P0 (0)", "12. P11 (11)"},
+        {12, 1, 0, "01. P0", "12. P11"},
+        {12, 0, 1, "P0 (0)", "P11 (11)"},
+        {12, 0, 0, "P0", "P11"},
+        {1000, 1, 1, "0001. P0 (0)", "1000. P999 (999)"},
+        {1000, 1, 0, "0001. P0", "1000. P999"},
+        {1000, 0, 1, "P0 (0)", "P999 (999)"},
+        {1000, 0, 0, "P0", "P999"},
+    };
+    for (const label_case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.playlists) + " playlists, add_index " +
+                     std::to_string(c.add_index) + ", add_total " + std::to_string(c.add_total));
+        host.playlists.clear();
+        add_numbered(c.playlists);
+        relayvo::add_index.value = c.add_index;
+        relayvo::add_total.value = c.add_total;
+        rebuild();
+        ASSERT_EQ(relayvo::entries.label_count(), c.playlists);
+        EXPECT_EQ(label(0), c.first);
+        EXPECT_EQ(label(c.playlists - 1), c.last);
+        EXPECT_EQ(relayvo::entries.path_count(), 0u);
+    }
+}
+
+TEST_F(EntryTable, NoPlaylistsGiveEmptyLists) {
+    relayvo::add_index.value = 1;
+    relayvo::show_numbers.value = 1;
+    rebuild();
+    EXPECT_EQ(relayvo::entries.label_count(), 0u);
+    EXPECT_EQ(relayvo::entries.path_count(), 0u);
+    EXPECT_TRUE(relayvo::entries.name_paths_enabled);
+    EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(EntryTable, NegativeItemCountDropsOnlyTheCount) {
+    add_numbered(12);
+    host.playlists[2].name = "Rock";
+    host.playlists[2].roster_count = 42;
+    relayvo::add_index.value = 1;
+    relayvo::add_total.value = 1;
+    rebuild();
+    EXPECT_EQ(label(2), "03. Rock (42)");
+
+    host.playlists[2].roster_count = -1;
+    rebuild();
+    EXPECT_EQ(label(2), "03. Rock");
+}
+
+TEST_F(EntryTable, ActivePlaylistCountComesFromTheActivePlaylistService) {
+    add_numbered(3);
+    host.playlists[1].items = {track(1), track(2), track(3), track(4), track(5)};
+    host.playlists[1].roster_count = 99;
+    host.active = 1;
+    relayvo::add_total.value = 1;
+    rebuild();
+    EXPECT_EQ(label(0), "P0 (0)");
+    EXPECT_EQ(label(1), "P1 (5)");
+    EXPECT_EQ(label(2), "P2 (2)");
+}
+
+TEST_F(EntryTable, CommandGroupFollowsTheCustomGroupSetting) {
+    EXPECT_STREQ(relayvo::command_group(), "Relayvo");
+    relayvo::cust_group_name.set_text("Favourites");
+    EXPECT_STREQ(relayvo::command_group(), "Relayvo");
+    relayvo::use_custom_group.value = 1;
+    EXPECT_STREQ(relayvo::command_group(), "Favourites");
+    relayvo::cust_group_name.set_text("");
+    EXPECT_STREQ(relayvo::command_group(), "");
+}
+
+TEST_F(EntryTable, CommandPathsUseTheGroupAndThePlaylistName) {
+    host.add_playlist("Rock");
+    host.add_playlist("Jazz");
+    relayvo::show_numbers.value = 1;
+    rebuild();
+    ASSERT_EQ(relayvo::entries.path_count(), 2u);
+    EXPECT_EQ(path(0), "Relayvo/Rock");
+    EXPECT_EQ(path(1), "Relayvo/Jazz");
+
+    relayvo::use_custom_group.value = 1;
+    relayvo::cust_group_name.set_text("Favourites");
+    rebuild();
+    EXPECT_EQ(path(1), "Favourites/Jazz");
+
+    relayvo::cust_group_name.set_text("");
+    rebuild();
+    EXPECT_EQ(path(0), "/Rock");
+    EXPECT_EQ(path(1), "/Jazz");
+}
+
+TEST_F(EntryTable, TurningShowNumbersOffAndRebuildingEmptiesThePaths) {
+    add_numbered(3);
+    relayvo::show_numbers.value = 1;
+    rebuild();
+    ASSERT_EQ(relayvo::entries.path_count(), 3u);
+    relayvo::show_numbers.value = 0;
+    rebuild();
+    EXPECT_EQ(relayvo::entries.path_count(), 0u);
+    EXPECT_FALSE(relayvo::entries.name_paths_enabled);
+    EXPECT_EQ(relayvo::entries.label_count(), 3u);
+}
+
+TEST_F(EntryTable, RenameUpdatesLabelAndPathOfOnePlaylist) {
+    add_numbered(3);
+    relayvo::add_index.value = 1;
+    relayvo::add_total.value = 1;
+    relayvo::show_numbers.value = 1;
+    rebuild();
+    host.playlists[2].roster_count = 7;
+    host.take_calls();
+
+    relayvo::rename_entry(2, "Blues");
+    EXPECT_EQ(label(2), "3. Blues (7)");
+    EXPECT_EQ(path(2), "Relayvo/Blues");
+    EXPECT_EQ(label(1), "2. P1 (1)");
+    EXPECT_EQ(path(1), "Relayvo/P1");
+    // The new name comes with the call; only the count is asked of the host.
+    EXPECT_EQ(host.calls, (call_log{"find_service roster 0", "active_index",
+                                    "find_service roster 0", "playlist_item_count 2"}));
+}
+
+TEST_F(EntryTable, RenameBeforeTheNextRebuildKeepsPathsAsTheLastRebuildLeftThem) {
+    add_numbered(2);
+    rebuild();
+    relayvo::show_numbers.value = 1; // as loading a configuration does: no rebuild
+    relayvo::add_index.value = 1;
+    relayvo::rename_entry(1, "Blues");
+    EXPECT_EQ(label(1), "2. Blues");
+    EXPECT_EQ(relayvo::entries.path_count(), 0u);
+
+    rebuild();
+    host.playlists[1].name = "Blues";
+    relayvo::show_numbers.value = 0; // ignored until the next rebuild
+    relayvo::rename_entry(1, "Soul");
+    EXPECT_EQ(path(1), "Relayvo/Soul");
+}
+
+TEST_F(EntryTable, RenameOutOfRangeChangesNothing) {
+    add_numbered(2);
+    relayvo::show_numbers.value = 1;
+    rebuild();
+    host.take_calls();
+    relayvo::rename_entry(2, "Nowhere");
+    relayvo::rename_entry(0xFFFFFFFFu, "Nowhere");
+    EXPECT_EQ(relayvo::entries.label_count(), 2u);
+    EXPECT_EQ(relayvo::entries.path_count(), 2u);
+    EXPECT_EQ(label(0), "P0");
+    EXPECT_EQ(label(1), "P1");
+    EXPECT_EQ(path(1), "Relayvo/P1");
+    EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(EntryTable, ClearEntriesEmptiesAListHoldingMissingCells) {
+    add_numbered(3);
+    rebuild();
+    relayvo::pointer_list& labels = relayvo::entries.index_labels;
+    ASSERT_TRUE(labels.resize(5)); // two cells that were never made
+    EXPECT_EQ(label(4), "");
+    relayvo::clear_entries(labels);
+    EXPECT_EQ(relayvo::entries.label_count(), 0u);
+    rebuild();
+    EXPECT_EQ(label(2), "P2");
+}
+
+} // namespace

@@ -1,0 +1,110 @@
+// Moving tracks: from the playlist view with move_files on, the selection is
+// removed from its playlist before it is delivered to the target.
+#include "commands/command_sources.h"
+#include "commands/entry_table.h"
+#include "config/variables.h"
+#include "tests/support/fake_host.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace testing_support;
+
+namespace {
+
+class Move : public ::testing::Test {
+protected:
+    void SetUp() override {
+        connect_component(host);
+        host.add_playlist("Source", 4);
+        host.add_playlist("Target", 1);
+        source_before = host.playlists[0].items;
+        target_before = host.playlists[1].items;
+        host.selection = {source_before[1], source_before[2]};
+        selected.items = host.selection;
+        host.add_source(quorvel::menu_context, {test_guid(1)});
+        remover =
+            &host.add_source(quorvel::menu_main, {test_guid(2), quorvel::remove_selection_command});
+        relayvo::move_files.value = 1;
+        relayvo::playlist_count = 2;
+        relayvo::rebuild_entries();
+        host.take_calls();
+    }
+    void TearDown() override { disconnect_component(); }
+
+    std::vector<void*>& source() { return host.playlists[0].items; }
+    std::vector<void*>& target() { return host.playlists[1].items; }
+    static bool holds(const std::vector<void*>& items, void* item) {
+        return std::find(items.begin(), items.end(), item) != items.end();
+    }
+
+    fake_host host;
+    fake_command_source* remover = nullptr;
+    relayvo::index_commands by_index;
+    handle_vector selected;
+    std::vector<void*> source_before;
+    std::vector<void*> target_before;
+};
+
+TEST_F(Move, FromThePlaylistViewRemovesTheSelectionThenDelivers) {
+    by_index.execute_for(1, selected, quorvel::caller_playlist_view);
+    EXPECT_EQ(host.take_calls(),
+              (call_log{"find_service command_source 0", "menu_kind", "release",
+                        "find_service command_source 1", "menu_kind", "command_count", "query ext",
+                        "command_guid 0", "release", "query ext", "command_guid 1", "release",
+                        "query ext", "execute_for 1", "release", "release", "find_service roster 0",
+                        "activate 1", "insert_handles 0 -1 0 1"}));
+    EXPECT_EQ(remover->executions, 1);
+    EXPECT_EQ(source(), (std::vector<void*>{source_before[0], source_before[3]}));
+    EXPECT_EQ(target(), (std::vector<void*>{target_before[0], source_before[1], source_before[2]}));
+    EXPECT_EQ(host.active, 1);
+}
+
+TEST_F(Move, FromAnyOtherCallerOnlyDelivers) {
+    for (const quorvel::guid& caller : {quorvel::caller_none, test_guid(3)}) {
+        by_index.execute_for(1, selected, caller);
+        EXPECT_EQ(host.take_calls(),
+                  (call_log{"find_service roster 0", "activate 1", "insert_handles 0 -1 0 1"}));
+        host.active = 0;
+    }
+    by_index.execute(1, selected);
+    EXPECT_EQ(host.take_calls(),
+              (call_log{"find_service roster 0", "activate 1", "insert_handles 0 -1 0 1"}));
+    EXPECT_EQ(remover->executions, 0);
+    EXPECT_EQ(source(), source_before); // copied, not moved
+    EXPECT_EQ(target().size(), 7u);
+}
+
+TEST_F(Move, WithMoveFilesOffThePlaylistViewOnlyDelivers) {
+    relayvo::move_files.value = 0;
+    by_index.execute_for(1, selected, quorvel::caller_playlist_view);
+    EXPECT_EQ(host.take_calls(),
+              (call_log{"find_service roster 0", "activate 1", "insert_handles 0 -1 0 1"}));
+    EXPECT_EQ(source(), source_before);
+}
+
+TEST_F(Move, FailedActivationPutsTheRemovedTracksBackIntoTheSource) {
+    host.fail_activate = true;
+    by_index.execute_for(1, selected, quorvel::caller_playlist_view);
+    call_log calls = host.take_calls();
+    ASSERT_GE(calls.size(), 3u);
+    EXPECT_EQ(call_log(calls.end() - 3, calls.end()),
+              (call_log{"find_service roster 0", "activate 1", "insert_handles 0 -1 0 1"}));
+    EXPECT_EQ(remover->executions, 1);
+    EXPECT_EQ(host.active, 0);
+    EXPECT_EQ(source().size(), source_before.size());
+    for (void* item : source_before)
+        EXPECT_TRUE(holds(source(), item));
+    EXPECT_EQ(target(), target_before);
+}
+
+TEST_F(Move, FailedActivationWithoutRemovalPutsNothingBack) {
+    host.fail_activate = true;
+    by_index.execute_for(1, selected, quorvel::caller_none);
+    EXPECT_EQ(host.take_calls(), (call_log{"find_service roster 0", "activate 1"}));
+    EXPECT_EQ(source(), source_before);
+    EXPECT_EQ(target(), target_before);
+}
+
+} // namespace

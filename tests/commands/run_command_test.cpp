@@ -1,0 +1,131 @@
+// Finding a menu command by guid among the host's command sources and running it.
+#include "commands/command_sources.h"
+#include "commands/delivery.h"
+#include "commands/entry_table.h"
+#include "tests/support/fake_host.h"
+#include "utf8api/utf8api.h"
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+class RunCommand : public ::testing::Test {
+protected:
+    void SetUp() override { connect_component(host); }
+    void TearDown() override { disconnect_component(); }
+
+    // The calls that read the guid of each of `count` commands.
+    static call_log guid_reads(std::uint32_t count) {
+        call_log calls;
+        for (std::uint32_t i = 0; i < count; ++i)
+            calls.insert(calls.end(),
+                         {"query ext", "command_guid " + std::to_string(i), "release"});
+        return calls;
+    }
+    static call_log join(std::initializer_list<call_log> parts) {
+        call_log all;
+        for (const call_log& part : parts)
+            all.insert(all.end(), part.begin(), part.end());
+        return all;
+    }
+
+    fake_host host;
+    handle_vector handles{{track(7)}};
+    const quorvel::guid wanted = test_guid(42);
+};
+
+TEST_F(RunCommand, RunsTheFirstMatchOnceThroughTheExtendedInterface) {
+    fake_command_source& context = host.add_source(quorvel::menu_context, {wanted, wanted});
+    fake_command_source& first = host.add_source(quorvel::menu_main, {test_guid(1)});
+    fake_command_source& second =
+        host.add_source(quorvel::menu_main, {test_guid(2), test_guid(3), wanted, wanted});
+    fake_command_source& later = host.add_source(quorvel::menu_main, {wanted});
+
+    EXPECT_TRUE(
+        relayvo::run_command(quorvel::menu_main, wanted, handles, quorvel::caller_playlist_view));
+    call_log expected = join({
+        {"find_service command_source 0", "menu_kind", "release"},
+        {"find_service command_source 1", "menu_kind", "command_count"},
+        guid_reads(1),
+        {"release", "find_service command_source 2", "menu_kind", "command_count"},
+        guid_reads(3),
+        {"query ext", "execute_for 2", "release", "release"},
+    });
+    EXPECT_EQ(host.take_calls(), expected);
+
+    EXPECT_EQ(second.executions, 1);
+    EXPECT_EQ(second.executed_index, 2u);
+    EXPECT_EQ(second.executed_caller, quorvel::caller_playlist_view);
+    EXPECT_EQ(second.executed_handle_count, 1u);
+    EXPECT_EQ(context.executions + first.executions + later.executions, 0);
+}
+
+TEST_F(RunCommand, ExecutesInsideTheRunCommandCallStackLabel) {
+    fake_command_source& source = host.add_source(quorvel::menu_main, {wanted});
+    EXPECT_TRUE(relayvo::run_command(quorvel::menu_main, wanted, handles, quorvel::caller_none));
+    EXPECT_EQ(source.executed_label, "menu_manager::run_command(), by GUID");
+    EXPECT_EQ(uCallStackTracker_top(), nullptr);
+}
+
+TEST_F(RunCommand, UnknownGuidReleasesEverySourceAndReturnsFalse) {
+    fake_command_source& a = host.add_source(quorvel::menu_main, {test_guid(1), test_guid(2)});
+    fake_command_source& b = host.add_source(quorvel::menu_context, {wanted});
+    EXPECT_FALSE(relayvo::run_command(quorvel::menu_main, wanted, handles, quorvel::caller_none));
+    call_log expected = join({
+        {"find_service command_source 0", "menu_kind", "command_count"},
+        guid_reads(2),
+        {"release", "find_service command_source 1", "menu_kind", "release",
+         "find_service command_source 2"},
+    });
+    EXPECT_EQ(host.take_calls(), expected);
+    EXPECT_EQ(a.executions + b.executions, 0);
+}
+
+TEST_F(RunCommand, SourceRefusingTheExtendedInterfaceNeverMatches) {
+    fake_command_source& refusing = host.add_source(quorvel::menu_main, {wanted}, false);
+    EXPECT_FALSE(relayvo::run_command(quorvel::menu_main, wanted, handles, quorvel::caller_none));
+    EXPECT_EQ(host.take_calls(),
+              (call_log{"find_service command_source 0", "menu_kind", "command_count", "query ext",
+                        "release", "find_service command_source 1"}));
+    EXPECT_EQ(refusing.executions, 0);
+}
+
+TEST_F(RunCommand, OnlySourcesOfTheAskedKindAreSearched) {
+    fake_command_source& main = host.add_source(quorvel::menu_main, {wanted});
+    fake_command_source& context = host.add_source(quorvel::menu_context, {wanted});
+    EXPECT_TRUE(relayvo::run_command(quorvel::menu_context, wanted, handles, quorvel::caller_none));
+    call_log calls = host.take_calls();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "command_count"), 1);
+    EXPECT_EQ(main.executions, 0);
+    EXPECT_EQ(context.executions, 1);
+}
+
+TEST_F(RunCommand, TheComponentsOwnCommandsAreNeverSelected) {
+    host.add_playlist("Rock");
+    relayvo::playlist_count = 1;
+    relayvo::rebuild_entries();
+    relayvo::index_commands own;
+    host.add_source(own);
+    fake_command_source& other = host.add_source(quorvel::menu_context, {wanted});
+    host.take_calls();
+
+    EXPECT_TRUE(relayvo::run_command(quorvel::menu_context, wanted, handles, quorvel::caller_none));
+    EXPECT_EQ(other.executions, 1);
+    call_log calls = host.take_calls();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "activate 0"), 0);
+}
+
+TEST_F(RunCommand, MainMenuCommandRunsWithNoTracksAndNoCaller) {
+    fake_command_source& context = host.add_source(quorvel::menu_context, {wanted});
+    fake_command_source& main = host.add_source(quorvel::menu_main, {wanted});
+    EXPECT_TRUE(relayvo::run_main_menu_command(wanted));
+    EXPECT_EQ(context.executions, 0);
+    EXPECT_EQ(main.executions, 1);
+    EXPECT_EQ(main.executed_caller, quorvel::caller_none);
+    EXPECT_EQ(main.executed_handle_count, 0u);
+    EXPECT_FALSE(relayvo::run_main_menu_command(test_guid(5)));
+}
+
+} // namespace
