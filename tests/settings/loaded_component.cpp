@@ -118,6 +118,7 @@ void loaded_component::load_int(const std::string& key, std::int32_t value) {
 HWND loaded_component::open_page() {
     HWND window = page_->create_window(nullptr);
     if (window) windows_.push_back(window);
+    rebuilds(); // filling the group name field on opening counts as a change
     return window;
 }
 

@@ -56,7 +56,8 @@ public:
     std::map<std::string, std::vector<std::uint8_t>> saved();
     // Loads a blob holding one 4-byte record.
     void load_int(const std::string& key, std::int32_t value);
-    // Creates a page window and remembers it for destruction.
+    // Creates a page window, remembers it for destruction, and starts the
+    // count of rebuilds afresh.
     HWND open_page();
 
     counting_host host;

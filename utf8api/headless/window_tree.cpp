@@ -87,6 +87,8 @@ LRESULT send(headless_window* window, UINT message, WPARAM wparam, LPARAM lparam
         return 0;
     case WM_SETTEXT:
         window->text = lparam ? reinterpret_cast<const char*>(lparam) : "";
+        // A single-line edit control reports the new text as a change, as on Windows.
+        if (window->class_name == "EDIT") notify_parent(*window, EN_CHANGE);
         return TRUE;
     default:
         return 0;
