@@ -6,6 +6,9 @@
 #include <cstring>
 
 #if defined(_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #define QUORVEL_EXPORT extern "C" __declspec(dllexport)
 #else

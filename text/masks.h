@@ -19,6 +19,9 @@ public:
 class mask_not final : public quorvel::index_mask {
 public:
     explicit mask_not(const quorvel::index_mask& inner) : inner(&inner) {}
+    // Copying would not invert; wrap another mask_not through its interface.
+    mask_not(const mask_not&) = delete;
+    mask_not& operator=(const mask_not&) = delete;
     bool get(std::uint32_t index) const override { return !inner->get(index); }
     std::uint32_t find(bool value, std::uint32_t start, std::uint32_t count) const override {
         return inner->find(!value, start, count);

@@ -26,16 +26,18 @@ TEST_F(ClientTest, VersionIs35BeforeAndAfterTheEntryPoint) {
 
 TEST_F(ClientTest, EntryPointStoresHostAndModuleAndReturnsTheOneClient) {
     frame_support::fake_host first, second;
-    int first_module = 0, second_module = 0;
+    int modules[2] = {};
+    auto first_module = reinterpret_cast<quorvel::module_handle>(&modules[0]);
+    auto second_module = reinterpret_cast<quorvel::module_handle>(&modules[1]);
     EXPECT_EQ(relayvo::host(), nullptr);
 
-    EXPECT_EQ(quorvel_get_interface(&first, &first_module), &relayvo::client);
+    EXPECT_EQ(quorvel_get_interface(&first, first_module), &relayvo::client);
     EXPECT_EQ(relayvo::host(), &first);
-    EXPECT_EQ(relayvo::module(), &first_module);
+    EXPECT_EQ(relayvo::module(), first_module);
 
-    EXPECT_EQ(quorvel_get_interface(&second, &second_module), &relayvo::client);
+    EXPECT_EQ(quorvel_get_interface(&second, second_module), &relayvo::client);
     EXPECT_EQ(relayvo::host(), &second);
-    EXPECT_EQ(relayvo::module(), &second_module);
+    EXPECT_EQ(relayvo::module(), second_module);
     relayvo::find_service(quorvel::guid{}, 0);
     EXPECT_TRUE(first.lookups.empty());
     EXPECT_EQ(second.lookups.size(), 1u);

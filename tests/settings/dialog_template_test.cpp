@@ -1,8 +1,12 @@
 // The compiled settings dialog template, field by field, as the library ships it.
 #include "settings/control_ids.h"
-#include "utf8api/headless/resource_file.h"
+#include "utf8api/common/dialog_template.h"
 
 #include <gtest/gtest.h>
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -42,13 +46,31 @@ const expected_item expected_items[] = {
      7, 265, 310, 17, note_style},
 };
 
+// The template as the built component carries it: a resource of the DLL on
+// Windows, the compiled resource file beside the library elsewhere.
+bool compiled_template(resources::dialog_template& layout) {
+#if defined(_WIN32)
+    HMODULE dll = LoadLibraryExA(RELAYVO_LIBRARY, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    constexpr WORD british_english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_UK);
+    HRSRC found = dll ? FindResourceExW(dll, MAKEINTRESOURCEW(5) /* dialog */,
+                                        MAKEINTRESOURCEW(IDD_SETTINGS), british_english)
+                      : nullptr;
+    HGLOBAL loaded = found ? LoadResource(dll, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    bool decoded = bytes && resources::decode_dialog(static_cast<const std::uint8_t*>(bytes),
+                                                     SizeofResource(dll, found), layout);
+    layout.language = british_english;
+    if (dll) FreeLibrary(dll);
+    return decoded;
+#else
+    return resources::find_dialog(resources::read_file(RELAYVO_RESOURCES), IDD_SETTINGS, layout);
+#endif
+}
+
 class dialog_template_test : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(
-            headless::find_dialog(headless::read_file(RELAYVO_RESOURCES), IDD_SETTINGS, layout));
-    }
-    headless::dialog_template layout;
+    void SetUp() override { ASSERT_TRUE(compiled_template(layout)); }
+    resources::dialog_template layout;
 };
 
 } // namespace
@@ -80,7 +102,7 @@ TEST_F(dialog_template_test, font_is_tahoma_eight_points) {
 TEST_F(dialog_template_test, nine_controls_in_creation_order_with_their_exact_fields) {
     ASSERT_EQ(layout.items.size(), std::size(expected_items));
     for (std::size_t i = 0; i < layout.items.size(); ++i) {
-        const headless::dialog_item& got = layout.items[i];
+        const resources::dialog_item& got = layout.items[i];
         const expected_item& want = expected_items[i];
         SCOPED_TRACE("control " + std::to_string(i + 1));
         EXPECT_EQ(got.id, want.id);
@@ -96,14 +118,16 @@ TEST_F(dialog_template_test, nine_controls_in_creation_order_with_their_exact_fi
     }
 }
 
+#if !defined(_WIN32)
 TEST(resource_file, unknown_template_and_damaged_files_are_refused) {
-    headless::dialog_template layout;
-    std::vector<std::uint8_t> res = headless::read_file(RELAYVO_RESOURCES);
-    EXPECT_FALSE(headless::find_dialog(res, 103, layout));
+    resources::dialog_template layout;
+    std::vector<std::uint8_t> res = resources::read_file(RELAYVO_RESOURCES);
+    EXPECT_FALSE(resources::find_dialog(res, 103, layout));
     for (std::size_t cut : {std::size_t{0}, std::size_t{7}, std::size_t{40}, res.size() - 9}) {
         std::vector<std::uint8_t> partial(res.begin(), res.begin() + static_cast<long>(cut));
-        EXPECT_FALSE(headless::find_dialog(partial, IDD_SETTINGS, layout)) << cut;
+        EXPECT_FALSE(resources::find_dialog(partial, IDD_SETTINGS, layout)) << cut;
     }
     EXPECT_FALSE(
-        headless::find_dialog(headless::read_file("/nonexistent.res"), IDD_SETTINGS, layout));
+        resources::find_dialog(resources::read_file("/nonexistent.res"), IDD_SETTINGS, layout));
 }
+#endif

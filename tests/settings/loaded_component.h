@@ -69,6 +69,7 @@ private:
     quorvel::settings_page* page_ = nullptr;
     quorvel::command_source* index_commands_ = nullptr;
     std::vector<HWND> windows_;
+    HWND parent_ = nullptr; // the host's window the pages belong to, where one is needed
     int seen_calls_ = 0;
 };
 

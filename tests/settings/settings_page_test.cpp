@@ -154,11 +154,18 @@ TEST_F(settings_page_test,
        stored_flag_of_two_reaches_its_box_unchanged_and_a_click_stores_zero_or_one) {
     component.load_int("add_index", 2);
     HWND page = component.open_page();
+#if defined(_WIN32)
+    // A two-state check box shows any set state as checked.
+    EXPECT_EQ(check_of(page, IDC_ADD_INDEX), BST_CHECKED);
+#else
     EXPECT_EQ(check_of(page, IDC_ADD_INDEX), 2);
+#endif
     uHeadlessClick(GetDlgItem(page, IDC_ADD_INDEX));
     EXPECT_EQ(component.saved()["add_index"], int_bytes(0));
 }
 
+#if !defined(_WIN32)
+// Only a library without a resource section keeps its template in a file.
 TEST(settings_page_failure, missing_template_gives_no_window) {
     // A copy of the library without its compiled template beside it.
     namespace fs = std::filesystem;
@@ -173,3 +180,4 @@ TEST(settings_page_failure, missing_template_gives_no_window) {
     }
     fs::remove_all(dir);
 }
+#endif

@@ -1,7 +1,7 @@
 // Dialog creation: the template comes from the module's compiled resources,
 // which a component without a resource section ships beside itself as
 // <library name without extension>.res.
-#include "resource_file.h"
+#include "common/dialog_template.h"
 #include "window_tree.h"
 
 #include <dlfcn.h>
@@ -23,9 +23,9 @@ std::string resource_path(quorvel::module_handle module) {
 
 HWND uCreateDialog(quorvel::module_handle module, std::uint32_t template_id, HWND, DLGPROC proc,
                    LPARAM param) {
-    headless::dialog_template layout;
+    resources::dialog_template layout;
     if (!proc ||
-        !headless::find_dialog(headless::read_file(resource_path(module)), template_id, layout))
+        !resources::find_dialog(resources::read_file(resource_path(module)), template_id, layout))
         return nullptr;
     headless_window* dialog = headless::create_dialog(layout, proc);
     // As the dialog manager does: the first tab stop is offered the focus.

@@ -24,7 +24,7 @@ bool is_auto_check_box(const headless_window& w) {
 
 } // namespace
 
-headless_window* create_dialog(const dialog_template& layout, DLGPROC proc) {
+headless_window* create_dialog(const resources::dialog_template& layout, DLGPROC proc) {
     auto dialog = std::make_unique<headless_window>();
     dialog->proc = proc;
     dialog->class_name = layout.window_class;
@@ -34,7 +34,7 @@ headless_window* create_dialog(const dialog_template& layout, DLGPROC proc) {
     dialog->y = layout.y;
     dialog->width = layout.width;
     dialog->height = layout.height;
-    for (const dialog_item& item : layout.items) {
+    for (const resources::dialog_item& item : layout.items) {
         auto control = std::make_unique<headless_window>();
         control->parent = dialog.get();
         control->id = item.id;

@@ -2,7 +2,7 @@
 // and the messages a dialog procedure receives.
 #pragma once
 
-#include "resource_file.h"
+#include "common/dialog_template.h"
 #include "utf8api/headless.h"
 
 #include <memory>
@@ -26,7 +26,7 @@ namespace headless {
 
 // Makes a hidden dialog and its controls from `layout`, owned by the window
 // system until destroyed or until the library unloads.
-headless_window* create_dialog(const dialog_template& layout, DLGPROC proc);
+headless_window* create_dialog(const resources::dialog_template& layout, DLGPROC proc);
 // `window` if it is a live window of this system, else null.
 headless_window* live(HWND window);
 // Destroys a dialog; false for anything else.

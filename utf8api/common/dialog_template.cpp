@@ -1,9 +1,9 @@
-#include "resource_file.h"
+#include "dialog_template.h"
 
 #include <fstream>
 #include <iterator>
 
-namespace headless {
+namespace resources {
 
 namespace {
 
@@ -49,7 +49,8 @@ public:
         if (first == 0xFFFF) {
             std::uint16_t number = u16();
             if (ordinal) *ordinal = number;
-            return "#" + std::to_string(number);
+            std::string ordinal_name(1, '#');
+            return ordinal_name.append(std::to_string(number));
         }
         pos_ -= 2;
         return utf16();
@@ -113,7 +114,10 @@ std::string class_of(const std::string& name, std::uint16_t ordinal) {
     }
 }
 
-bool decode_dialog(reader in, dialog_template& out) {
+} // namespace
+
+bool decode_dialog(const std::uint8_t* data, std::size_t size, dialog_template& out) {
+    reader in(data, size);
     out.version = in.u16();
     out.signature = in.u16();
     if (out.version != 1 || out.signature != 0xFFFF) return false;
@@ -159,8 +163,6 @@ bool decode_dialog(reader in, dialog_template& out) {
     return in.ok();
 }
 
-} // namespace
-
 bool find_dialog(const std::vector<std::uint8_t>& res, std::uint32_t id, dialog_template& out) {
     std::size_t at = 0;
     while (at + 8 <= res.size()) {
@@ -180,7 +182,7 @@ bool find_dialog(const std::vector<std::uint8_t>& res, std::uint32_t id, dialog_
         if (typed && named) {
             out = dialog_template{};
             out.language = language;
-            return decode_dialog(reader(res.data() + at + header_size, data_size), out);
+            return decode_dialog(res.data() + at + header_size, data_size, out);
         }
         at += (std::size_t{header_size} + data_size + 3) / 4 * 4;
     }
@@ -193,4 +195,4 @@ std::vector<std::uint8_t> read_file(const std::string& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-} // namespace headless
+} // namespace resources

@@ -1,11 +1,12 @@
-// Reading compiled resource files (.res): the dialog templates in them.
+// Dialog templates as the resource compiler lays them out, read from a
+// compiled resource file (.res) or from a module's resource section.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-namespace headless {
+namespace resources {
 
 // One control of a dialog template.
 struct dialog_item {
@@ -38,6 +39,10 @@ struct dialog_template {
     std::vector<dialog_item> items;
 };
 
+// Decodes the `size` bytes of an extended dialog template at `data`; returns
+// false if they are not a well-formed one.
+bool decode_dialog(const std::uint8_t* data, std::size_t size, dialog_template& out);
+
 // Finds dialog resource `id` in the bytes of a .res file and decodes it;
 // returns false if there is none or it is not a well-formed extended template.
 bool find_dialog(const std::vector<std::uint8_t>& res, std::uint32_t id, dialog_template& out);
@@ -45,4 +50,4 @@ bool find_dialog(const std::vector<std::uint8_t>& res, std::uint32_t id, dialog_
 // The whole file at `path`; empty if it cannot be read.
 std::vector<std::uint8_t> read_file(const std::string& path);
 
-} // namespace headless
+} // namespace resources

@@ -1,0 +1,247 @@
+#include "tests/support/counting_heap.h"
+#include "text/format.h"
+#include "text/plain_text.h"
+#include "text/utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace relayvo {
+namespace {
+
+using quorvel::unbounded;
+
+// Reads a formatted result, checking that its length agrees with its text.
+std::string read(text_buffer& result) {
+    EXPECT_EQ(std::strlen(result.get_text()), result.length());
+    return result.get_text();
+}
+std::string read(text_buffer&& result) {
+    return read(result);
+}
+
+#define EXPECT_FORMAT(expected, ...)                                                               \
+    EXPECT_EQ(read(format_text(__VA_ARGS__)), expected) << "format_text(" #__VA_ARGS__ ")"
+
+void format_into_with(quorvel::text_buffer& out, const char* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    format_into(out, fmt, args);
+    va_end(args);
+}
+
+// A text object of another implementation that logs every operation it gets
+// and keeps the pieces appended to it.
+class logging_text final : public quorvel::text_buffer {
+public:
+    explicit logging_text(std::string text) : text(std::move(text)) {}
+    const char* get_text() override {
+        log.push_back("get_text");
+        return text.c_str();
+    }
+    void append(const char* src, std::uint32_t max_len) override {
+        log.push_back("append");
+        pieces.emplace_back(src, bounded_length(src, max_len));
+        text += pieces.back();
+    }
+    void assign(const char* src, std::uint32_t max_len) override {
+        log.push_back("assign");
+        text.assign(src, bounded_length(src, max_len));
+    }
+    void truncate(std::uint32_t n) override {
+        log.push_back("truncate " + std::to_string(n));
+        if (n < text.size()) text.resize(n);
+    }
+    std::uint32_t length() override {
+        log.push_back("length");
+        return static_cast<std::uint32_t>(text.size());
+    }
+
+    std::string text;
+    std::vector<std::string> log;
+    std::vector<std::string> pieces;
+};
+
+TEST(Format, ConversionLettersInBothCases) {
+    EXPECT_FORMAT("abc", "%s", "abc");
+    EXPECT_FORMAT("abc", "%S", "abc");
+    EXPECT_FORMAT("h\xC3\xA9!", "%s", "h\xC3\xA9!");
+    EXPECT_FORMAT("", "%s", "");
+    EXPECT_FORMAT("-7", "%d", -7);
+    EXPECT_FORMAT("42", "%D", 42);
+    EXPECT_FORMAT("-2147483648", "%i", INT32_MIN);
+    EXPECT_FORMAT("0", "%I", 0);
+    EXPECT_FORMAT("12", "%u", 12u);
+    EXPECT_FORMAT("4294967295", "%U", 0xFFFFFFFFu);
+    EXPECT_FORMAT("ff", "%x", 255u);
+    EXPECT_FORMAT("deadbeef", "%x", 0xDEADBEEFu);
+    EXPECT_FORMAT("FF", "%X", 255u);
+    EXPECT_FORMAT("ABCDEF09", "%X", 0xABCDEF09u);
+    EXPECT_FORMAT("A", "%c", 65);
+    EXPECT_FORMAT("z", "%C", 'z');
+    EXPECT_FORMAT("A", "%c", 0x141); // only the low byte counts
+    EXPECT_FORMAT("ab", "a%cb", 0);
+    EXPECT_FORMAT("ab", "a%cb", 0xE9); // a byte of 0x80 and above writes nothing
+}
+
+TEST(Format, LabelsAndCommandNames) {
+    EXPECT_FORMAT("3. Rock (42)", "%s. %s (%i)", "3", "Rock", 42);
+    EXPECT_FORMAT("Rock (0)", "%s (%i)", "Rock", 0);
+    EXPECT_FORMAT("Group/Playlist 0012", "%s/Playlist %04u", "Group", 12u);
+    EXPECT_FORMAT("Relayvo/Jazz", "Relayvo/%s", "Jazz");
+    EXPECT_FORMAT("%02u", "%%0%uu", 2u);
+    text_buffer number_format = format_text("%%0%uu", 2u);
+    EXPECT_FORMAT("07", number_format.get_text(), 7u);
+    EXPECT_FORMAT("123", number_format.get_text(), 123u);
+}
+
+TEST(Format, ForcedSignOnPositiveNumbersOnly) {
+    EXPECT_FORMAT("+7", "%+d", 7);
+    EXPECT_FORMAT("0", "%+d", 0);
+    EXPECT_FORMAT("-7", "%+d", -7);
+    EXPECT_FORMAT("+1", "%+I", 1);
+    EXPECT_FORMAT("+5", "%+u", 5u);
+    EXPECT_FORMAT("2147483648", "%+u", 0x80000000u);
+    EXPECT_FORMAT("+ff", "%+x", 255u);
+    EXPECT_FORMAT("FFFFFFFF", "%+X", 0xFFFFFFFFu);
+    EXPECT_FORMAT("a", "%+s", "a");
+    EXPECT_FORMAT("A", "%+c", 65);
+    EXPECT_FORMAT("+   42", "%+5d", 42); // the sign goes before the fill, outside the width
+    EXPECT_FORMAT("+00042", "%+05d", 42);
+}
+
+TEST(Format, WidthFillsWithSpacesOrZeros) {
+    EXPECT_FORMAT("   ab", "%5s", "ab");
+    EXPECT_FORMAT("000ab", "%05s", "ab");
+    EXPECT_FORMAT("          ", "%10s", "");
+    EXPECT_FORMAT("0007", "%04u", 7u);
+    EXPECT_FORMAT("  ff", "%4x", 255u);
+    EXPECT_FORMAT("00FF", "%04X", 255u);
+    EXPECT_FORMAT("   -5", "%5i", -5);
+    EXPECT_FORMAT("00-42", "%05d", -42); // zero fill lands before the '-'
+    EXPECT_FORMAT("000000000007", "%012u", 7u);
+    EXPECT_FORMAT("123", "%2u", 123u); // never cuts
+    EXPECT_FORMAT("123", "%3u", 123u);
+    EXPECT_FORMAT("A", "%5c", 65);
+    EXPECT_FORMAT("A", "%05C", 65);
+}
+
+TEST(Format, PercentPairWritesOnePercent) {
+    EXPECT_FORMAT("%", "%%");
+    EXPECT_FORMAT("100%", "100%%");
+    EXPECT_FORMAT("%%", "%%%%");
+    EXPECT_FORMAT("%d 5", "%%d %u", 5u);
+}
+
+TEST(Format, UnfinishedConversionAtEndWritesNothing) {
+    EXPECT_FORMAT("", "%");
+    EXPECT_FORMAT("ab", "ab%");
+    EXPECT_FORMAT("ab", "ab%+");
+    EXPECT_FORMAT("ab", "ab%12");
+    EXPECT_FORMAT("ab", "ab%+012");
+    EXPECT_FORMAT("5", "%u%", 5u);
+}
+
+TEST(Format, UnrecognisedLetterIsRescannedWithoutTakingArgument) {
+    EXPECT_FORMAT("q5", "%q%u", 5u);
+    EXPECT_FORMAT("-5d", "%-5d", 3);
+    EXPECT_FORMAT("9", "%5%d", 9);
+    EXPECT_FORMAT("4", "%+%u", 4u);
+    EXPECT_FORMAT("zt", "%+7z%s", "t");
+    EXPECT_FORMAT(" dx", "% d%s", "x");
+    EXPECT_FORMAT("l3|s", "%l%u|%s", 3u, "s");
+}
+
+TEST(Format, FormatBytesAbove7FWriteNothing) {
+    EXPECT_FORMAT("ab", "a\xC3\xA9"
+                        "b");
+}
+
+TEST(Format, ResultIsKeepBlockThatOnlyGrows) {
+    testing_support::counting_heap heap;
+    const std::string piece(20, 'w');
+    const char* p = piece.c_str();
+    text_buffer result = format_text("%s%s%s%s", p, p, p, p);
+    EXPECT_EQ(read(result), piece + piece + piece + piece);
+    EXPECT_EQ(result.block().mode(), growth_keep);
+    EXPECT_EQ(result.block().capacity(), 128u);
+    EXPECT_EQ(heap.allocations, 1u);
+    EXPECT_EQ(heap.reallocations, 1u); // 64 -> 128
+}
+
+TEST(Format, OutputReplacesWhatBufferHeld) {
+    testing_support::counting_heap heap;
+    text_buffer out = format_text("%s", std::string(90, 'o').c_str());
+    heap.reset();
+    format_into_with(out, "n%u", 1u);
+    EXPECT_STREQ(out.get_text(), "n1");
+    EXPECT_EQ(out.length(), 2u);
+    EXPECT_EQ(heap.total(), 0u); // the keep block reuses its memory
+
+    format_into_with(out, "");
+    EXPECT_EQ(out.get_text(), empty_text);
+}
+
+TEST(Format, FormatIntoForeignTextTruncatesThenOnlyAppends) {
+    logging_text out("previous text");
+    format_into_with(out, "a%+3d%%%s|%c%5s", 5, "xy", 'q', "end");
+    EXPECT_EQ(out.text, "a+  5%xy|q  end");
+    ASSERT_FALSE(out.log.empty());
+    EXPECT_EQ(out.log.front(), "truncate 0");
+    EXPECT_EQ(static_cast<std::size_t>(std::count(out.log.begin(), out.log.end(), "append")),
+              out.log.size() - 1);
+}
+
+TEST(Format, AppendCharEncodesUtf8) {
+    struct row {
+        std::uint32_t value;
+        const char* expected;
+    };
+    for (row r : {row{'A', "xA"}, row{0xE9, "x\xC3\xA9"}, row{0x20AC, "x\xE2\x82\xAC"}, row{0, "x"},
+                  row{0x80000000u, "x"}, row{0xFFFFFFFFu, "x"}}) {
+        logging_text out("x");
+        append_char(out, r.value);
+        EXPECT_EQ(out.text, r.expected) << r.value;
+        EXPECT_LE(out.log.size(), 1u) << r.value;
+    }
+}
+
+TEST(Format, AppendRepeatedAppendsWholeCharacters) {
+    struct row {
+        std::uint32_t value;
+        std::uint32_t n;
+        std::string expected;
+    };
+    const row rows[] = {
+        {'x', 0, ""},
+        {'-', 3, "---"},
+        {'0', 40, std::string(40, '0')},
+        {0, 5, ""},
+        {0x80000000u, 5, ""},
+        {0xE9, 1, "\xC3\xA9"},
+        {0x20AC, 40,
+         [] {
+             std::string s;
+             for (int i = 0; i < 40; ++i)
+                 s += "\xE2\x82\xAC";
+             return s;
+         }()},
+    };
+    for (const row& r : rows) {
+        logging_text out("");
+        append_repeated(out, r.value, r.n);
+        EXPECT_EQ(out.text, r.expected) << r.value << " x" << r.n;
+        std::size_t char_size = utf8_encode_char(r.value, nullptr);
+        for (const std::string& piece : out.pieces)
+            EXPECT_EQ(piece.size() % char_size, 0u) << "split character " << r.value;
+        for (const std::string& entry : out.log)
+            EXPECT_EQ(entry, "append");
+    }
+}
+
+} // namespace
+} // namespace relayvo

@@ -1,0 +1,212 @@
+#include "tests/support/counting_heap.h"
+#include "text/masks.h"
+#include "text/pointer_list.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+namespace relayvo {
+namespace {
+
+constexpr std::uint32_t ptr = sizeof(void*);
+
+int pool[20];
+void* item(int i) {
+    return &pool[i];
+}
+
+std::vector<void*> items_of(pointer_list& list) {
+    std::vector<void*> out;
+    for (std::uint32_t i = 0; i < list.count(); ++i)
+        out.push_back(list.get(i));
+    return out;
+}
+
+void fill(pointer_list& list, int n) {
+    for (int i = 0; i < n; ++i)
+        list.insert(item(i), list.count());
+}
+
+// A mask over fixed flags that records every question it is asked.
+class recording_mask final : public quorvel::index_mask {
+public:
+    explicit recording_mask(std::vector<bool> flags) : flags(std::move(flags)) {}
+    bool get(std::uint32_t index) const override {
+        ++get_calls;
+        return flags.at(index);
+    }
+    std::uint32_t find(bool value, std::uint32_t start, std::uint32_t count) const override {
+        finds.emplace_back(value, start, count);
+        for (std::uint32_t i = start; i < start + count; ++i)
+            if (flags.at(i) == value) return i;
+        return start + count;
+    }
+
+    std::vector<bool> flags;
+    mutable int get_calls = 0;
+    mutable std::vector<std::tuple<bool, std::uint32_t, std::uint32_t>> finds;
+};
+
+using find_call = std::tuple<bool, std::uint32_t, std::uint32_t>;
+
+TEST(PointerList, InsertPlacesItemAtIndex) {
+    pointer_list list;
+    list.insert(item(1), 0);            // L
+    list.insert(item(2), list.count()); // L M (append)
+    list.insert(item(0), 0);            // K L M
+    list.insert(item(3), 2);            // K L X M
+    EXPECT_EQ(items_of(list), (std::vector<void*>{item(0), item(1), item(3), item(2)}));
+}
+
+TEST(PointerList, RemoveAtReturnsItemAndClosesGap) {
+    pointer_list list;
+    fill(list, 3);
+    EXPECT_EQ(list.remove_at(1), item(1));
+    EXPECT_EQ(items_of(list), (std::vector<void*>{item(0), item(2)}));
+    EXPECT_EQ(list.remove_at(1), item(2));
+    EXPECT_EQ(items_of(list), (std::vector<void*>{item(0)}));
+}
+
+TEST(PointerList, RemovingLastItemReleasesMemory) {
+    testing_support::counting_heap heap;
+    pointer_list list;
+    list.insert(item(5), 0);
+    heap.reset();
+    EXPECT_EQ(list.remove_at(0), item(5));
+    EXPECT_EQ(list.count(), 0u);
+    EXPECT_EQ(list.capacity(), 0u);
+    EXPECT_EQ(heap.releases, 1u);
+}
+
+// Capacities in items: the byte capacity is this times the pointer size.
+TEST(PointerList, CapacityDoublesWhileAppendingOneAtATime) {
+    const std::uint32_t grown[] = {0, 1, 2, 4, 4, 8, 8, 8, 8, 16, 16, 16, 16, 16, 16, 16, 16, 32};
+    testing_support::counting_heap heap;
+    pointer_list list;
+    for (std::uint32_t n = 1; n < std::size(grown); ++n) {
+        std::size_t calls = heap.allocations + heap.reallocations;
+        list.insert(item(0), list.count());
+        bool changed = grown[n] != grown[n - 1];
+        EXPECT_EQ(list.capacity(), grown[n] * ptr) << n << " items";
+        EXPECT_EQ(heap.allocations + heap.reallocations, calls + changed) << n << " items";
+    }
+    EXPECT_EQ(heap.allocations, 1u);
+    EXPECT_EQ(heap.releases, 0u);
+}
+
+TEST(PointerList, CapacityHalvesOnlyWhenMoreThanTwiceTheNeed) {
+    const std::uint32_t shrunk[] = {0, 2, 4, 4, 8, 8, 8, 8, 16, 16, 16, 16, 16, 16, 16, 16, 32};
+    testing_support::counting_heap heap;
+    pointer_list list;
+    fill(list, 17);
+    ASSERT_EQ(list.capacity(), 32 * ptr);
+    std::uint32_t before = list.capacity();
+    for (int n = 16; n >= 0; --n) {
+        heap.reset();
+        list.remove_at(list.count() - 1);
+        EXPECT_EQ(list.capacity(), shrunk[n] * ptr) << n << " items";
+        EXPECT_EQ(heap.reallocations, n > 0 && list.capacity() != before ? 1u : 0u) << n;
+        EXPECT_EQ(heap.releases, n == 0 ? 1u : 0u) << n;
+        before = list.capacity();
+    }
+}
+
+// The expected questions are about the positions the items had before filtering.
+TEST(PointerList, FilterAsksOnlyFindAboutOriginalPositions) {
+    struct row {
+        std::vector<bool> flags;
+        std::vector<find_call> finds;
+        std::vector<int> kept;
+    };
+    const row rows[] = {
+        {{true, false, true, false, true},
+         {{false, 0, 5}, {true, 2, 3}, {true, 3, 2}, {true, 5, 0}},
+         {0, 2, 4}},
+        {{true, true, false, true}, {{false, 0, 4}, {true, 3, 1}, {true, 4, 0}}, {0, 1, 3}},
+        {{false, false, false}, {{false, 0, 3}, {true, 1, 2}}, {}},
+        {{false, true, true}, {{false, 0, 3}, {true, 1, 2}, {true, 2, 1}, {true, 3, 0}}, {1, 2}},
+        {{true, true}, {{false, 0, 2}}, {0, 1}},
+        {{}, {{false, 0, 0}}, {}},
+    };
+    for (const row& r : rows) {
+        pointer_list list;
+        fill(list, static_cast<int>(r.flags.size()));
+        recording_mask mask(r.flags);
+        list.filter(mask);
+        std::vector<void*> kept;
+        for (int i : r.kept)
+            kept.push_back(item(i));
+        EXPECT_EQ(mask.finds, r.finds) << r.flags.size() << " flags";
+        EXPECT_EQ(mask.get_calls, 0);
+        EXPECT_EQ(items_of(list), kept);
+    }
+}
+
+TEST(PointerList, FilterWithMaskAllTouchesNothing) {
+    testing_support::counting_heap heap;
+    pointer_list list;
+    fill(list, 6);
+    heap.reset();
+    list.filter(mask_all());
+    EXPECT_EQ(list.count(), 6u);
+    EXPECT_EQ(heap.total(), 0u);
+}
+
+TEST(PointerList, RemoveAllEmptiesAndReleases) {
+    testing_support::counting_heap heap;
+    pointer_list list;
+    fill(list, 3);
+    heap.reset();
+    remove_all(list);
+    EXPECT_EQ(list.count(), 0u);
+    EXPECT_EQ(list.capacity(), 0u);
+    EXPECT_EQ(heap.releases, 1u);
+
+    heap.reset();
+    remove_all(list);
+    EXPECT_EQ(list.count(), 0u);
+    EXPECT_EQ(heap.total(), 0u);
+    list.insert(item(1), 0); // still usable
+    EXPECT_EQ(items_of(list), std::vector<void*>{item(1)});
+}
+
+TEST(Masks, MaskAllAndMaskNotAnswers) {
+    mask_all all;
+    mask_not none(all);
+    mask_not twice(static_cast<const quorvel::index_mask&>(none)); // not the copy constructor
+    struct row {
+        const char* name;
+        const quorvel::index_mask& mask;
+        bool flag;
+        std::uint32_t find_true, find_false;
+    };
+    const row rows[] = {
+        {"all", all, true, 5, 8},
+        {"not all", none, false, 8, 5},
+        {"not not all", twice, true, 5, 8},
+    };
+    for (const row& r : rows) {
+        for (std::uint32_t i : {0u, 1u, 1000u, 0xFFFFFFFFu})
+            EXPECT_EQ(r.mask.get(i), r.flag) << r.name;
+        EXPECT_EQ(r.mask.find(true, 5, 3), r.find_true) << r.name;
+        EXPECT_EQ(r.mask.find(false, 5, 3), r.find_false) << r.name;
+        EXPECT_EQ(r.mask.find(true, 9, 0), 9u) << r.name;
+        EXPECT_EQ(r.mask.find(false, 9, 0), 9u) << r.name;
+    }
+}
+
+TEST(Masks, MaskNotInvertsInnerAndPassesRangeUnchanged) {
+    recording_mask inner({true, false, false, true, true});
+    mask_not inverted(inner);
+    EXPECT_EQ(inverted.inner, &inner);
+    EXPECT_FALSE(inverted.get(0));
+    EXPECT_TRUE(inverted.get(1));
+    EXPECT_EQ(inverted.find(true, 1, 4), 1u);  // inner's first false from 1
+    EXPECT_EQ(inverted.find(false, 1, 4), 3u); // inner's first true from 1
+    EXPECT_EQ(inner.finds, (std::vector<find_call>{{false, 1, 4}, {true, 1, 4}}));
+}
+
+} // namespace
+} // namespace relayvo

@@ -1,0 +1,57 @@
+// The host's entries over real windows: a click is BM_CLICK, typing sets the
+// text (the edit control reports the change), and controls are read back in
+// template order with the template's own ids, classes and geometry.
+#include "dialogs.h"
+#include "utf8api/headless.h"
+#include "wide_text.h"
+
+#include <string>
+
+namespace {
+
+// The text handed out by the last uHeadlessControlState.
+std::string last_text;
+
+// The control of `dialog` at `position` in creation order, or null.
+HWND child_at(HWND dialog, int position) {
+    HWND child = GetWindow(dialog, GW_CHILD);
+    for (int i = 0; child && i < position; ++i)
+        child = GetWindow(child, GW_HWNDNEXT);
+    return child;
+}
+
+} // namespace
+
+void uHeadlessClick(HWND control) {
+    if (IsWindowEnabled(control)) SendMessageW(control, BM_CLICK, 0, 0);
+}
+
+void uHeadlessType(HWND control, const char* text) {
+    if (IsWindowEnabled(control)) SetWindowTextW(control, win32::widen(text).c_str());
+}
+
+int uHeadlessControlCount(HWND dialog) {
+    const resources::dialog_template* layout = win32::template_of(dialog);
+    return layout ? static_cast<int>(layout->items.size()) : 0;
+}
+
+BOOL uHeadlessControlState(HWND dialog, int position, uControlState* out) {
+    const resources::dialog_template* layout = win32::template_of(dialog);
+    if (!layout || !out || position < 0 || position >= static_cast<int>(layout->items.size()))
+        return FALSE;
+    const resources::dialog_item& item = layout->items[static_cast<std::size_t>(position)];
+    HWND control = child_at(dialog, position);
+    last_text = control ? win32::window_text(control) : item.text;
+    bool button = item.class_name == "BUTTON";
+    *out = {item.id,
+            item.class_name.c_str(),
+            last_text.c_str(),
+            item.style,
+            item.x,
+            item.y,
+            item.width,
+            item.height,
+            control && IsWindowEnabled(control) ? TRUE : FALSE,
+            button && control ? SendMessageW(control, BM_GETCHECK, 0, 0) : 0};
+    return TRUE;
+}
