@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs the build and test tools from Debian's packages, only those missing.
+# Installs the build and test tools from Debian's packages, only those missing:
+# the native toolchain and test libraries, and for the Windows stage the MinGW
+# cross compiler, 32-bit Wine and a virtual X server.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev binutils-mingw-w64-i686)
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
+          binutils-mingw-w64-i686 g++-mingw-w64-i686 wine wine32:i386 xvfb xauth)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -11,6 +14,7 @@ done
 if ((${#missing[@]})); then
     echo "installing: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
     apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
