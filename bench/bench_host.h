@@ -4,6 +4,7 @@
 
 #include "frame/client.h"
 #include "frame/playlists.h"
+#include "tests/support/frame_fake_host.h"
 
 #include <string>
 #include <vector>
@@ -33,29 +34,7 @@ public:
     bool activate(std::uint32_t) override { return true; }
 
     std::vector<std::string> names;
-    struct active final : quorvel::active_playlist {
-        int release() override { return 1; }
-        int add_ref() override { return 1; }
-        quorvel::service_object* query(const quorvel::guid&) override { return nullptr; }
-        std::int32_t item_count() override { return 12; }
-        std::int32_t unused_5() override { return 0; }
-        std::int32_t unused_6() override { return 0; }
-        std::int32_t unused_7() override { return 0; }
-        std::int32_t unused_8() override { return 0; }
-        std::int32_t unused_9() override { return 0; }
-        std::int32_t unused_10() override { return 0; }
-        std::int32_t unused_11() override { return 0; }
-        std::int32_t unused_12() override { return 0; }
-        std::int32_t unused_13() override { return 0; }
-        std::int32_t unused_14() override { return 0; }
-        bool remove_masked(const quorvel::index_mask&) override { return true; }
-        std::int32_t unused_16() override { return 0; }
-        std::int32_t unused_17() override { return 0; }
-        std::int32_t insert_handles(quorvel::handle_list&, std::int32_t, std::int32_t, std::int32_t,
-                                    std::int32_t) override {
-            return 0;
-        }
-    } active_list;
+    frame_support::fake_active_playlist active_list;
 };
 
 } // namespace bench
