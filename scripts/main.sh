@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Builds the component and loads it the way the host does, printing what it publishes.
+# Builds the component and the stand-in host, then runs the demo session:
+# the road of one context-menu command, from the playlists to the settings
+# page and a restart, told by examples/demo.qvs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 cmake --preset default >/dev/null
 cmake --build --preset default -j2
-build/default/host/relayvo-probe
+profile=build/default/demo-profile
+rm -rf "$profile"
+build/default/host/quorvel-host --profile "$profile" --script examples/demo.qvs

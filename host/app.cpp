@@ -1,0 +1,97 @@
+#include "host/app.h"
+
+#include "frame/version_info.h"
+#include "host/language.h"
+
+#include <algorithm>
+
+namespace host {
+
+std::string module_name_of(const std::string& path) {
+    std::string name = std::filesystem::path(path).stem().string();
+#if !defined(_WIN32)
+    if (name.rfind("lib", 0) == 0 && name.size() > 3) name.erase(0, 3);
+#endif
+    return name;
+}
+
+host_app::host_app(std::string library_path, std::filesystem::path profile, std::ostream& output)
+    : out(output), library_path_(std::move(library_path)), store_(std::move(profile)) {}
+
+host_app::~host_app() {
+    session.unload();
+}
+
+std::string host_app::load(const std::string& path) {
+    std::string save_error = finish();
+    library_path_ = path;
+    if (std::string error = session.open(path); !error.empty()) return error;
+    std::string module = module_name_of(path);
+    store_.use(module);
+    store::reading stored = store_.read();
+    out << stored.report << '\n';
+    if (std::string error = session.start(path, module, stored.bytes, model); !error.empty())
+        return error;
+
+    std::vector<published_service> records = session.services_of(quorvel::version_info_class);
+    std::string who = "a component";
+    if (!records.empty()) {
+        version_texts v = read_version(records.front());
+        who = v.component_name + " " + v.component_version;
+    }
+    out << "loaded " << who << " (interface " << session.interface_version() << ", "
+        << count_of(session.service_count(), "service", "services") << ")\n";
+    return save_error;
+}
+
+std::string host_app::save() {
+    std::vector<std::uint8_t> blob = session.save_settings();
+    if (std::string error = store_.save(blob); !error.empty()) return "save: " + error;
+    out << "saved " << store_.file_name() << ", " << blob.size()
+        << (blob.size() == 1 ? " byte" : " bytes") << '\n';
+    return {};
+}
+
+std::string host_app::finish() {
+    std::string error;
+    if (session.loaded()) error = save();
+    page = nullptr;
+    session.unload();
+    return error;
+}
+
+void host_app::need_component() const {
+    if (!session.loaded()) throw command_error("no component is loaded (load PATH loads one)");
+}
+
+std::size_t host_app::create_playlist(const std::string& name) {
+    std::size_t index = model.create(name);
+    if (session.loaded()) session.playlist_created(static_cast<std::uint32_t>(index), name);
+    return index;
+}
+
+void host_app::remove_playlist(std::size_t index) {
+    model.remove(index);
+    if (session.loaded()) session.playlist_removed(static_cast<std::uint32_t>(index));
+}
+
+void host_app::rename_playlist(std::size_t index, const std::string& name) {
+    model.rename(index, name);
+    if (session.loaded()) session.playlist_renamed(static_cast<std::uint32_t>(index), name);
+}
+
+void host_app::move_playlist(std::size_t from, std::size_t to) {
+    model.move(from, to);
+    std::size_t first = std::min(from, to);
+    std::size_t count = std::max(from, to) - first + 1;
+    if (session.loaded())
+        session.playlists_reordered(static_cast<std::uint32_t>(first),
+                                    static_cast<std::uint32_t>(count));
+}
+
+std::vector<track*> host_app::selection() {
+    playlist* list = model.active_playlist();
+    return list ? list->selection() : std::vector<track*>{};
+}
+
+} // namespace host

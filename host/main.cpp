@@ -1,0 +1,123 @@
+// quorvel-host: the stand-in for the media player that hosts components. It
+// loads a component library as the player does, keeps real playlists, and lets
+// a person (at a prompt), a script (--script) or a test drive the component
+// through the host's menus, shortcut list and preferences.
+#include "host/app.h"
+#include "host/shell.h"
+#include "host/store.h"
+#include "host/trace.h"
+
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#define isatty _isatty
+#define STDIN_FILENO 0
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr const char* usage =
+    "usage: quorvel-host [--library PATH] [--profile DIR] [--script FILE] [--trace]\n"
+    "  --library PATH  the component library to load (default: the one built with the host)\n"
+    "  --profile DIR   the profile folder holding the store (default: "
+    "$XDG_CONFIG_HOME/quorvel or ~/.config/quorvel)\n"
+    "  --script FILE   run the commands in FILE, echoing each line, instead of a prompt\n"
+    "  --trace         print every call between the host and the component\n";
+
+struct options {
+    std::string library = RELAYVO_LIBRARY;
+    std::string profile;
+    std::string script;
+    bool trace = false;
+};
+
+// Reads the command line; false (after saying why) when it cannot be used.
+bool parse(int argc, char** argv, options& o) {
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= argc) return false;
+            out = argv[++i];
+            return true;
+        };
+        bool ok = true;
+        if (arg == "--library")
+            ok = value(o.library);
+        else if (arg == "--profile")
+            ok = value(o.profile);
+        else if (arg == "--script")
+            ok = value(o.script);
+        else if (arg == "--trace")
+            o.trace = true;
+        else if (arg == "--help" || arg == "-h") {
+            std::cout << usage;
+            std::exit(0);
+        } else {
+            std::cerr << "quorvel-host: unknown option " << arg << '\n' << usage;
+            return false;
+        }
+        if (!ok) {
+            std::cerr << "quorvel-host: " << arg << " needs a value\n" << usage;
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string lines_text(const std::vector<std::size_t>& lines) {
+    std::string out;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        out += (i ? ", " : "") + std::to_string(lines[i]);
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+#if defined(_WIN32)
+    // Lines end in \n as on every other platform, so transcripts compare byte for byte.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+    options o;
+    if (!parse(argc, argv, o)) return 2;
+    std::ifstream script;
+    if (!o.script.empty()) {
+        script.open(o.script);
+        if (!script) {
+            std::cerr << "quorvel-host: cannot read the script " << o.script << '\n';
+            return 2;
+        }
+    }
+    if (o.trace) host::trace::enable(std::cout);
+
+    host::host_app app(
+        o.library, o.profile.empty() ? host::default_profile() : std::filesystem::path(o.profile),
+        std::cout);
+    if (std::string error = app.load(o.library); !error.empty()) {
+        std::cout << std::flush;
+        std::cerr << "quorvel-host: " << error << '\n';
+        return 2;
+    }
+
+    bool interactive = o.script.empty() && isatty(STDIN_FILENO);
+    host::shell shell(app, std::cerr, !o.script.empty());
+    if (interactive) std::cout << "type help for the commands, quit to leave\n";
+    shell.run(o.script.empty() ? std::cin : script, interactive ? "quorvel> " : "");
+    if (std::string error = app.finish(); !error.empty()) shell.fail(error);
+
+    std::cout << std::flush;
+    if (!shell.failed_lines().empty())
+        std::cerr << "quorvel-host: " << shell.failed_lines().size()
+                  << (shell.failed_lines().size() == 1 ? " command" : " commands")
+                  << " failed, on line" << (shell.failed_lines().size() == 1 ? " " : "s ")
+                  << lines_text(shell.failed_lines()) << '\n';
+    return shell.failed() ? 1 : 0;
+}

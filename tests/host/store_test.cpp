@@ -1,0 +1,163 @@
+// The profile's store: which blobs count as whole records, how a save
+// replaces the file, and how a damaged store is kept aside.
+#include "host/store.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+namespace fs = std::filesystem;
+using bytes = std::vector<std::uint8_t>;
+
+bytes u32(std::uint32_t v) {
+    return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
+            static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
+}
+
+bytes operator+(bytes a, const bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+bytes text(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+
+bytes record(const std::string& key, const bytes& value) {
+    return u32(static_cast<std::uint32_t>(key.size())) + text(key) +
+           u32(static_cast<std::uint32_t>(value.size())) + value;
+}
+
+bytes cut(bytes b, std::size_t drop) {
+    b.resize(b.size() - drop);
+    return b;
+}
+
+bytes read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void write(const fs::path& path, const bytes& b) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+
+const bytes two_records = record("add_index", u32(1)) + record("cust_group_name", text("Rock"));
+
+struct tiling_case {
+    const char* what;
+    bytes blob;
+    const char* problem; // empty: whole records
+    std::size_t whole;
+};
+
+const tiling_case tiling_cases[] = {
+    {"empty", {}, "", 0},
+    {"two records", two_records, "", 2},
+    {"an empty key and value", record("", {}), "", 1},
+    {"a stray byte", two_records + bytes{0}, "record 3 at byte 48: 1 stray byte", 2},
+    {"four stray bytes", two_records + u32(0), "record 3 at byte 48: no room for the value length",
+     2},
+    {"a key past the end", u32(5) + text("add"),
+     "record 1 at byte 0: key length 5 runs past the end", 0},
+    {"no value length", u32(3) + text("add") + bytes{4, 0},
+     "record 1 at byte 0: no room for the value length", 0},
+    {"a value past the end", cut(two_records, 1),
+     "record 2 at byte 21: value length 4 runs past the end", 1},
+    {"a length of all ones", u32(0xFFFFFFFFu) + u32(0),
+     "record 1 at byte 0: key length 4294967295 runs past the end", 0},
+};
+
+class HostStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::path(::testing::TempDir()) /
+                 ("host_store_" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    fs::path folder;
+};
+
+} // namespace
+
+TEST(HostStoreRecords, TellWholeRecordsFromDamagedOnes) {
+    for (const tiling_case& c : tiling_cases) {
+        EXPECT_EQ(host::check_records(c.blob), c.problem) << c.what;
+        EXPECT_EQ(host::count_records(c.blob), c.whole) << c.what;
+    }
+}
+
+TEST_F(HostStoreTest, SaveReplacesTheFileAndLeavesNoTemporary) {
+    host::store s(folder / "new" / "profile");
+    ASSERT_EQ(s.save(two_records), "");
+    ASSERT_EQ(s.save(record("replace", u32(1))), "");
+    EXPECT_EQ(read(folder / "new" / "profile" / "relayvo.cfg"), record("replace", u32(1)));
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder / "new" / "profile"))
+        ++files;
+    EXPECT_EQ(files, 1u);
+}
+
+TEST_F(HostStoreTest, ReadingWholeRecordsHandsThemOverAndKeepsTheFile) {
+    write(folder / "relayvo.cfg", two_records);
+    host::store s(folder);
+    host::store::reading r = s.read();
+    ASSERT_TRUE(r.bytes);
+    EXPECT_EQ(*r.bytes, two_records);
+    EXPECT_EQ(r.report, "store: relayvo.cfg read, 48 bytes in 2 records");
+    EXPECT_TRUE(fs::exists(folder / "relayvo.cfg"));
+}
+
+TEST_F(HostStoreTest, NoStoreHandsOverNothing) {
+    host::store s(folder);
+    host::store::reading r = s.read();
+    EXPECT_FALSE(r.bytes);
+    EXPECT_EQ(r.report, "store: no relayvo.cfg yet; the component starts with its defaults");
+}
+
+TEST_F(HostStoreTest, DamagedStoreIsKeptAsideUnderAFreeNameAndStillHandedOver) {
+    host::store s(folder);
+    write(folder / "relayvo.cfg", cut(two_records, 1));
+    host::store::reading first = s.read();
+    write(folder / "relayvo.cfg", bytes{1, 2});
+    host::store::reading second = s.read();
+
+    ASSERT_TRUE(first.bytes);
+    EXPECT_EQ(*first.bytes, cut(two_records, 1));
+    EXPECT_EQ(first.report, "store: relayvo.cfg is damaged (record 2 at byte 21: value length 4 "
+                            "runs past the end); kept aside as relayvo.cfg.damaged; the component "
+                            "takes what it can read");
+    EXPECT_EQ(read(folder / "relayvo.cfg.damaged"), cut(two_records, 1));
+    EXPECT_EQ(read(folder / "relayvo.cfg.damaged.2"), (bytes{1, 2}));
+    EXPECT_FALSE(fs::exists(folder / "relayvo.cfg"));
+    EXPECT_NE(second.report.find("kept aside as relayvo.cfg.damaged.2"), std::string::npos);
+}
+
+TEST_F(HostStoreTest, ModuleNameChoosesTheFile) {
+    host::store s(folder);
+    s.use("other");
+    ASSERT_EQ(s.save(two_records), "");
+    EXPECT_TRUE(fs::exists(folder / "other.cfg"));
+    EXPECT_FALSE(fs::exists(folder / "relayvo.cfg"));
+}
+
+TEST_F(HostStoreTest, ListingShowsEveryByteAndTheStoresKeptAside) {
+    host::store s(folder);
+    write(folder / "relayvo.cfg.damaged", bytes{9});
+    ASSERT_EQ(s.save(record("add_index", u32(1))), "");
+    std::vector<std::string> expected = {
+        "relayvo.cfg: 21 bytes, 1 record",
+        "  0000  09 00 00 00 61 64 64 5f  69 6e 64 65 78 04 00 00  |....add_index...|",
+        "  0010  00 01 00 00 00                                    |.....|",
+        "kept aside: relayvo.cfg.damaged, 1 byte",
+    };
+    EXPECT_EQ(s.listing(), expected);
+}
