@@ -74,7 +74,6 @@ loaded_component::loaded_component(const std::string& path) {
 loaded_component::~loaded_component() {
     for (HWND w : windows_)
         DestroyWindow(w);
-    if (parent_) DestroyWindow(parent_);
 }
 
 std::string loaded_component::label(std::uint32_t index) {
@@ -117,14 +116,7 @@ void loaded_component::load_int(const std::string& key, std::int32_t value) {
 }
 
 HWND loaded_component::open_page() {
-#if defined(_WIN32)
-    // The page is a child window: on Windows it needs a parent, as the
-    // host's preferences dialog is.
-    if (!parent_)
-        parent_ = CreateWindowExW(0, L"STATIC", L"Preferences", WS_OVERLAPPEDWINDOW, 0, 0, 700, 600,
-                                  nullptr, nullptr, nullptr, nullptr);
-#endif
-    HWND window = page_->create_window(parent_);
+    HWND window = page_->create_window(preferences_.window());
     if (window) windows_.push_back(window);
     rebuilds(); // filling the group name field on opening counts as a change
     return window;

@@ -6,6 +6,7 @@
 #include "frame/playlists.h"
 #include "frame/settings_page.h"
 #include "host/component_library.h"
+#include "host/preferences_frame.h"
 #include "host/string_buffer.h"
 
 #include <cstdint>
@@ -69,7 +70,7 @@ private:
     quorvel::settings_page* page_ = nullptr;
     quorvel::command_source* index_commands_ = nullptr;
     std::vector<HWND> windows_;
-    HWND parent_ = nullptr; // the host's window the pages belong to, where one is needed
+    host::preferences_frame preferences_; // the parent of the pages
     int seen_calls_ = 0;
 };
 

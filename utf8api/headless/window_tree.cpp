@@ -24,27 +24,28 @@ bool is_auto_check_box(const headless_window& w) {
 
 } // namespace
 
+// A window laid out as `layout` (the dialog's own or one control's) gives it.
+template <class Layout>
+std::unique_ptr<headless_window> window_like(const Layout& layout, std::string class_name,
+                                             std::string text) {
+    auto window = std::make_unique<headless_window>();
+    window->class_name = std::move(class_name);
+    window->text = std::move(text);
+    window->style = layout.style;
+    window->x = layout.x;
+    window->y = layout.y;
+    window->width = layout.width;
+    window->height = layout.height;
+    return window;
+}
+
 headless_window* create_dialog(const resources::dialog_template& layout, DLGPROC proc) {
-    auto dialog = std::make_unique<headless_window>();
+    auto dialog = window_like(layout, layout.window_class, layout.title);
     dialog->proc = proc;
-    dialog->class_name = layout.window_class;
-    dialog->text = layout.title;
-    dialog->style = layout.style;
-    dialog->x = layout.x;
-    dialog->y = layout.y;
-    dialog->width = layout.width;
-    dialog->height = layout.height;
     for (const resources::dialog_item& item : layout.items) {
-        auto control = std::make_unique<headless_window>();
+        auto control = window_like(item, item.class_name, item.text);
         control->parent = dialog.get();
         control->id = item.id;
-        control->class_name = item.class_name;
-        control->text = item.text;
-        control->style = item.style;
-        control->x = item.x;
-        control->y = item.y;
-        control->width = item.width;
-        control->height = item.height;
         dialog->children.push_back(std::move(control));
     }
     dialogs.push_back(std::move(dialog));
