@@ -6,12 +6,10 @@
 #include "text/byte_block.h"
 #include "utf8api/windows_types.h"
 
-#include <cstdarg>
-
 namespace relayvo {
 
 // Keeps the text and its NUL in a block. If the block loses its memory the
-// buffer reads as the empty text.
+// buffer reads as the empty text (see intact).
 class text_buffer final : public quorvel::text_buffer {
 public:
     // Empty, in an exact block; holds no memory.
@@ -40,9 +38,11 @@ public:
 
     // The text, or the empty text; the same as get_text.
     const char* text() const;
-    // False once memory ran out since the text was last assigned or emptied.
-    // The text then reads as empty, and appends add nothing until then.
+    // False once memory ran out since the text was last assigned or truncated
+    // to 0. The text then reads as empty, and appends add nothing until the
+    // next assign or truncate to 0, so it never reads as a fragment.
     bool intact() const { return !lost_; }
+    // The block, for readers that check its size and capacity.
     const byte_block& block() const { return block_; }
 
 private:
