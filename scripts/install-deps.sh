@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs the build and test tools from Debian's packages, only those missing:
-# the native toolchain and test libraries, and for the Windows stage the MinGW
+# the native toolchain and test libraries, and with --windows also the MinGW
 # cross compiler, 32-bit Wine and a virtual X server.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
-          binutils-mingw-w64-i686 g++-mingw-w64-i686 wine wine32:i386 xvfb xauth)
+          binutils-mingw-w64-i686)
+if [ "${1:-}" = "--windows" ]; then
+    packages+=(g++-mingw-w64-i686 wine wine32:i386 xvfb xauth)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -14,7 +17,9 @@ done
 if ((${#missing[@]})); then
     echo "installing: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
-    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+    if [[ " ${missing[*]} " == *:i386* ]]; then
+        dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+    fi
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi

@@ -4,7 +4,7 @@
 # default settings and docs/settings-page-all-on.png with every option on.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --windows
 source scripts/wine-env.sh
 
 cmake --preset windows >/dev/null

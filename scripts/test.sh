@@ -3,7 +3,7 @@
 # the 32-bit Windows build under Wine (its windows on a virtual X server).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --windows
 
 for preset in default asan; do
     echo "== $preset"
