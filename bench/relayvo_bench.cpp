@@ -8,6 +8,7 @@
 #include "config/variables.h"
 #include "frame/host.h"
 #include "host/string_buffer.h"
+#include "tests/support/config_bytes.h"
 
 #include <benchmark/benchmark.h>
 
@@ -95,15 +96,6 @@ public:
     std::size_t written = 0;
 };
 
-class collecting_sink final : public quorvel::config_sink {
-public:
-    void write(const void* bytes, std::uint32_t length) override {
-        auto* b = static_cast<const std::uint8_t*>(bytes);
-        data.insert(data.end(), b, b + length);
-    }
-    std::vector<std::uint8_t> data;
-};
-
 void blob_save(benchmark::State& state) {
     discarding_sink sink;
     for (auto _ : state)
@@ -112,11 +104,12 @@ void blob_save(benchmark::State& state) {
 }
 
 void blob_load(benchmark::State& state) {
-    collecting_sink saved;
+    config_support::recording_sink saved;
     relayvo::write_blob(saved);
+    const config_support::bytes& blob = saved.bytes_written;
     for (auto _ : state)
-        relayvo::read_blob(saved.data.data(), static_cast<std::uint32_t>(saved.data.size()));
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(saved.data.size()));
+        relayvo::read_blob(blob.data(), static_cast<std::uint32_t>(blob.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(blob.size()));
 }
 
 } // namespace

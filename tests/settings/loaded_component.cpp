@@ -1,5 +1,6 @@
 #include "tests/settings/loaded_component.h"
 
+#include "tests/support/config_bytes.h"
 #include "utf8api/utf8api.h"
 
 #include <cstring>
@@ -7,27 +8,6 @@
 namespace settings_testing {
 
 namespace {
-
-class collecting_sink final : public quorvel::config_sink {
-public:
-    void write(const void* bytes, std::uint32_t length) override {
-        auto* b = static_cast<const std::uint8_t*>(bytes);
-        data.insert(data.end(), b, b + length);
-    }
-    std::vector<std::uint8_t> data;
-};
-
-void put_u32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
-std::uint32_t get_u32(const std::vector<std::uint8_t>& in, std::size_t at) {
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i)
-        v |= std::uint32_t{in[at + i]} << (8 * i);
-    return v;
-}
 
 // A single-item handle list, so that commands are shown.
 class one_handle final : public quorvel::pointer_list {
@@ -92,26 +72,17 @@ int loaded_component::rebuilds() {
 }
 
 std::map<std::string, std::vector<std::uint8_t>> loaded_component::saved() {
-    collecting_sink sink;
+    config_support::recording_sink sink;
     client_->save_configuration(sink);
     std::map<std::string, std::vector<std::uint8_t>> values;
-    for (std::size_t at = 0; at < sink.data.size();) {
-        std::uint32_t k = get_u32(sink.data, at);
-        std::string key(sink.data.begin() + at + 4, sink.data.begin() + at + 4 + k);
-        std::uint32_t v = get_u32(sink.data, at + 4 + k);
-        auto value = sink.data.begin() + at + 8 + k;
-        values[key].assign(value, value + v);
-        at += 8 + k + v;
-    }
+    auto records = config_support::split_records(sink.bytes_written);
+    for (const config_support::record& r : records.value_or(std::vector<config_support::record>{}))
+        values[r.key] = r.value;
     return values;
 }
 
 void loaded_component::load_int(const std::string& key, std::int32_t value) {
-    std::vector<std::uint8_t> blob;
-    put_u32(blob, static_cast<std::uint32_t>(key.size()));
-    blob.insert(blob.end(), key.begin(), key.end());
-    put_u32(blob, 4);
-    put_u32(blob, static_cast<std::uint32_t>(value));
+    config_support::bytes blob = config_support::blob_builder().int_record(key, value).data;
     client_->load_configuration(blob.data(), static_cast<std::uint32_t>(blob.size()));
 }
 
