@@ -1,6 +1,6 @@
 #include "bench/baseline.h"
 
-#include "host/string_buffer.h"
+#include "host/services/string_buffer.h"
 
 #include <cstdio>
 

@@ -7,7 +7,7 @@
 #include "config/blob.h"
 #include "config/variables.h"
 #include "frame/host.h"
-#include "host/string_buffer.h"
+#include "host/services/string_buffer.h"
 #include "tests/support/config_bytes.h"
 
 #include <benchmark/benchmark.h>

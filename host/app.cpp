@@ -1,7 +1,7 @@
 #include "host/app.h"
 
 #include "frame/version_info.h"
-#include "host/language.h"
+#include "host/plural.h"
 
 #include <algorithm>
 
@@ -47,8 +47,7 @@ std::string host_app::load(const std::string& path) {
 std::string host_app::save() {
     std::vector<std::uint8_t> blob = session.save_settings();
     if (std::string error = store_.save(blob); !error.empty()) return "save: " + error;
-    out << "saved " << store_.file_name() << ", " << blob.size()
-        << (blob.size() == 1 ? " byte" : " bytes") << '\n';
+    out << "saved " << store_.file_name() << ", " << count_of(blob.size(), "byte", "bytes") << '\n';
     return {};
 }
 
@@ -58,10 +57,6 @@ std::string host_app::finish() {
     page = nullptr;
     session.unload();
     return error;
-}
-
-void host_app::need_component() const {
-    if (!session.loaded()) throw command_error("no component is loaded (load PATH loads one)");
 }
 
 std::size_t host_app::create_playlist(const std::string& name) {

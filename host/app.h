@@ -2,11 +2,11 @@
 // the profile's store, with the few operations that involve more than one.
 #pragma once
 
-#include "host/component_session.h"
-#include "host/host_directory.h"
-#include "host/playlist_model.h"
-#include "host/preferences_frame.h"
-#include "host/store.h"
+#include "host/services/host_directory.h"
+#include "host/session/component_session.h"
+#include "host/session/preferences_frame.h"
+#include "host/store/playlist_model.h"
+#include "host/store/store.h"
 
 #include <ostream>
 #include <string>
@@ -31,9 +31,6 @@ public:
     // Saves and unloads; returns what went wrong with the save, if anything.
     std::string finish();
     const store& settings_store() const { return store_; }
-
-    // Fails unless a component is loaded.
-    void need_component() const;
 
     // Playlist changes, told to the component.
     std::size_t create_playlist(const std::string& name);

@@ -3,9 +3,10 @@
 // a person (at a prompt), a script (--script) or a test drive the component
 // through the host's menus, shortcut list and preferences.
 #include "host/app.h"
-#include "host/shell.h"
-#include "host/store.h"
-#include "host/trace.h"
+#include "host/plural.h"
+#include "host/shell/shell.h"
+#include "host/store/store.h"
+#include "host/trace/trace.h"
 
 #include <cstring>
 #include <fstream>
@@ -114,10 +115,10 @@ int main(int argc, char** argv) {
     if (std::string error = app.finish(); !error.empty()) shell.fail(error);
 
     std::cout << std::flush;
-    if (!shell.failed_lines().empty())
-        std::cerr << "quorvel-host: " << shell.failed_lines().size()
-                  << (shell.failed_lines().size() == 1 ? " command" : " commands")
-                  << " failed, on line" << (shell.failed_lines().size() == 1 ? " " : "s ")
+    std::size_t failed = shell.failed_lines().size();
+    if (failed > 0)
+        std::cerr << "quorvel-host: " << host::count_of(failed, "command", "commands")
+                  << " failed, on " << host::plural(failed, "line ", "lines ")
                   << lines_text(shell.failed_lines()) << '\n';
     return shell.failed() ? 1 : 0;
 }

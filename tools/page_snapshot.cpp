@@ -4,7 +4,7 @@
 //
 //   page_snapshot.exe relayvo.dll out.png [--all-on]
 #include "frame/settings_page.h"
-#include "host/component_library.h"
+#include "host/session/component_library.h"
 
 #include <windows.h>
 

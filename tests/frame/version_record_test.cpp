@@ -1,6 +1,6 @@
 #include "frame/client_object.h"
 #include "frame/version_record.h"
-#include "host/string_buffer.h"
+#include "host/services/string_buffer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The profile's store: which blobs count as whole records, how a save
 // replaces the file, and how a damaged store is kept aside.
-#include "host/store.h"
+#include "host/store/store.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,35 @@
+// The host's directory of services, the host_api the component looks services
+// up in: the host's own (playlist roster, active playlist, its main-menu
+// commands) and those the component published. Within a class, the host's own
+// come first, then the component's in the order of its list.
+#pragma once
+
+#include "frame/client.h"
+#include "host/services/main_menu_commands.h"
+#include "host/services/playlist_services.h"
+#include "host/session/component_calls.h"
+
+#include <vector>
+
+namespace host {
+
+class host_directory final : public quorvel::host_api {
+public:
+    explicit host_directory(playlist_model& model);
+
+    quorvel::service_object* find_service(const quorvel::guid& cls, std::uint32_t index) override;
+
+    // Files the component's services, or none (null) once it is unloaded.
+    void publish(const std::vector<published_service>* services) { published_ = services; }
+
+    // Every command source: the host's own first, then the component's.
+    std::vector<command_source_ref> command_sources();
+
+private:
+    roster_service roster_;
+    active_playlist_service active_;
+    main_menu_commands main_menu_;
+    const std::vector<published_service>* published_ = nullptr;
+};
+
+} // namespace host

@@ -1,0 +1,32 @@
+#include "host/shell/verbs.h"
+
+namespace host {
+
+const std::vector<verb>& all_verbs() {
+    static const std::vector<verb> verbs = [] {
+        std::vector<verb> all;
+        for (auto group : {playlist_verbs, menu_verbs, settings_verbs, session_verbs})
+            for (const verb& v : group())
+                all.push_back(v);
+        return all;
+    }();
+    return verbs;
+}
+
+void need_component(const verb_context& context) {
+    if (!context.app.session.loaded())
+        throw verb_error("no component is loaded (load PATH loads one)");
+}
+
+void expect_words(const input_line& line, std::size_t least, std::size_t most) {
+    const verb* self = nullptr;
+    for (const verb& v : all_verbs())
+        if (line.verb() == v.name) self = &v;
+    std::string usage =
+        self ? std::string(" (usage: ") + self->name + (*self->usage ? " " : "") + self->usage + ")"
+             : "";
+    if (line.count() < least) throw verb_error("missing argument" + usage);
+    if (line.count() > most) throw verb_error("too many arguments" + usage);
+}
+
+} // namespace host

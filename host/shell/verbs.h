@@ -1,0 +1,40 @@
+// The verbs of the host's language. Each prints plain, stable lines to the
+// host's output and reports what it cannot carry out as a verb_error.
+#pragma once
+
+#include "host/app.h"
+#include "host/shell/language.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace host {
+
+struct verb_context {
+    host_app& app;
+    bool quit = false; // set by the verb that ends the session
+};
+
+struct verb {
+    const char* name;
+    const char* usage;   // the arguments, as help shows them
+    const char* summary; // one line
+    void (*run)(verb_context& context, const input_line& line);
+};
+
+// Every verb, in the order help lists them.
+const std::vector<verb>& all_verbs();
+
+// The groups of verbs, each defined with the part of the host it drives.
+std::vector<verb> playlist_verbs();
+std::vector<verb> menu_verbs();
+std::vector<verb> settings_verbs();
+std::vector<verb> session_verbs();
+
+// Fails unless a component is loaded.
+void need_component(const verb_context& context);
+
+// Fails unless `line` has between `least` and `most` words after the verb.
+void expect_words(const input_line& line, std::size_t least, std::size_t most);
+
+} // namespace host
