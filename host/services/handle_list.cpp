@@ -33,12 +33,12 @@ handle_list* handle_list::own(quorvel::pointer_list& list) {
 }
 
 std::uint32_t handle_list::count() {
-    trace::call c(direction::to_host, [] { return std::string("handles.count()"); });
+    trace::call c(direction::to_host, "handles", "count");
     return c.returns(static_cast<std::uint32_t>(items_.size()));
 }
 
 void* handle_list::get(std::uint32_t index) {
-    trace::call c(direction::to_host, [&] { return "handles.get(" + std::to_string(index) + ")"; });
+    trace::call c(direction::to_host, "handles", "get", index);
     if (index >= items_.size()) {
         c.shows("null");
         return nullptr;
@@ -48,8 +48,7 @@ void* handle_list::get(std::uint32_t index) {
 }
 
 void* handle_list::remove_at(std::uint32_t index) {
-    trace::call c(direction::to_host,
-                  [&] { return "handles.remove_at(" + std::to_string(index) + ")"; });
+    trace::call c(direction::to_host, "handles", "remove_at", index);
     if (index >= items_.size()) {
         c.shows("null");
         return nullptr;
@@ -61,19 +60,17 @@ void* handle_list::remove_at(std::uint32_t index) {
 }
 
 void handle_list::filter(const quorvel::index_mask& mask) {
-    trace::call c(direction::to_host, [] { return std::string("handles.filter(mask)"); });
+    trace::call c(direction::to_host, "handles", "filter", "mask");
     std::vector<void*> kept;
     for (std::uint32_t i = 0; i < items_.size(); ++i) {
-        trace::call ask(direction::to_component,
-                        [&] { return "mask.get(" + std::to_string(i) + ")"; });
+        trace::call ask(direction::to_component, "mask", "get", i);
         if (ask.returns(mask.get(i))) kept.push_back(items_[i]);
     }
     items_ = std::move(kept);
 }
 
 void handle_list::insert(void* item, std::uint32_t index) {
-    trace::call c(direction::to_host,
-                  [&] { return "handles.insert(item, " + std::to_string(index) + ")"; });
+    trace::call c(direction::to_host, "handles", "insert", "item", index);
     items_.insert(items_.begin() + std::min<std::size_t>(index, items_.size()), item);
 }
 

@@ -9,10 +9,8 @@ host_directory::host_directory(playlist_model& model)
 
 quorvel::service_object* host_directory::find_service(const quorvel::guid& cls,
                                                       std::uint32_t index) {
-    trace::call c(trace::direction::to_host, [&] {
-        return "host_api.find_service(" + trace::class_name(cls) + ", " + std::to_string(index) +
-               ")";
-    });
+    trace::call c(trace::direction::to_host, "host_api", "find_service", trace::class_name(cls),
+                  index);
     // The host's own service of the class, if it has one; it takes index 0.
     quorvel::service_object* own = nullptr;
     const char* own_name = nullptr;

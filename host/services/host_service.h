@@ -5,25 +5,21 @@
 #include "frame/service.h"
 #include "host/trace/trace.h"
 
-#include <string>
-
 namespace host {
 
 template <class Interface>
 class host_service : public Interface {
 public:
     int release() override {
-        trace::call c(trace::direction::to_host, [&] { return std::string(name_) + ".release()"; });
+        trace::call c(trace::direction::to_host, name_, "release");
         return c.returns(1);
     }
     int add_ref() override {
-        trace::call c(trace::direction::to_host, [&] { return std::string(name_) + ".add_ref()"; });
+        trace::call c(trace::direction::to_host, name_, "add_ref");
         return c.returns(1);
     }
     quorvel::service_object* query(const quorvel::guid& cls) override {
-        trace::call c(trace::direction::to_host, [&] {
-            return std::string(name_) + ".query(" + trace::class_name(cls) + ")";
-        });
+        trace::call c(trace::direction::to_host, name_, "query", trace::class_name(cls));
         c.shows("null");
         return nullptr;
     }

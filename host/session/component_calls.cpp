@@ -9,10 +9,6 @@ namespace {
 
 using trace::direction;
 
-std::string index_args(std::uint32_t index, const char* more = "") {
-    return "(" + std::to_string(index) + more + ")";
-}
-
 template <class Service>
 Service& as(const published_service& s) {
     return *static_cast<Service*>(s.object);
@@ -21,38 +17,36 @@ Service& as(const published_service& s) {
 } // namespace
 
 int add_ref(const published_service& service) {
-    trace::call c(direction::to_component, [&] { return service.name + ".add_ref()"; });
+    trace::call c(direction::to_component, service.name, "add_ref");
     return c.returns(service.object->add_ref());
 }
 
 int release(const published_service& service) {
-    trace::call c(direction::to_component, [&] { return service.name + ".release()"; });
+    trace::call c(direction::to_component, service.name, "release");
     return c.returns(service.object->release());
 }
 
 std::uint32_t command_source_ref::menu_kind() const {
     trace::mute m(own);
-    trace::call c(direction::to_component, [&] { return name + ".menu_kind()"; });
+    trace::call c(direction::to_component, name, "menu_kind");
     return c.returns(object->menu_kind());
 }
 
 std::uint32_t command_source_ref::command_count() const {
     trace::mute m(own);
-    trace::call c(direction::to_component, [&] { return name + ".command_count()"; });
+    trace::call c(direction::to_component, name, "command_count");
     return c.returns(object->command_count());
 }
 
 std::uint32_t command_source_ref::default_state(std::uint32_t index) const {
     trace::mute m(own);
-    trace::call c(direction::to_component,
-                  [&] { return name + ".default_state" + index_args(index); });
+    trace::call c(direction::to_component, name, "default_state", index);
     return c.returns(object->default_state(index));
 }
 
 std::string command_source_ref::command_path(std::uint32_t index) const {
     trace::mute m(own);
-    trace::call c(direction::to_component,
-                  [&] { return name + ".command_path" + index_args(index, ", text"); });
+    trace::call c(direction::to_component, name, "command_path", index, "text");
     text_out out;
     object->command_path(index, out);
     return out.text;
@@ -60,7 +54,7 @@ std::string command_source_ref::command_path(std::uint32_t index) const {
 
 std::optional<command_source_ref> command_source_ref::extended() const {
     trace::mute m(own);
-    trace::call c(direction::to_component, [&] { return name + ".query(command_source_ext)"; });
+    trace::call c(direction::to_component, name, "query", "command_source_ext");
     quorvel::service_object* ext = object->query(quorvel::command_source_ext);
     if (!ext) {
         c.shows("null");
@@ -74,17 +68,15 @@ std::optional<command_source_ref> command_source_ref::extended() const {
 
 void command_source_ref::release() const {
     trace::mute m(own);
-    trace::call c(direction::to_component, [&] { return name + ".release()"; });
+    trace::call c(direction::to_component, name, "release");
     c.returns(object->release());
 }
 
 std::optional<std::string> command_source_ref::display_text(std::uint32_t index,
                                                             handle_list& handles) const {
     trace::mute m(own);
-    trace::call c(direction::to_component, [&] {
-        return name + ".display_text(" + std::to_string(index) + ", " + handles.describe() +
-               ", text, flags)";
-    });
+    trace::call c(direction::to_component, name, "display_text", index, handles.describe(), "text",
+                  "flags");
     text_out out;
     std::uint32_t flags = 0;
     if (!c.returns(object->display_text(index, handles, out, flags))) return std::nullopt;
@@ -95,10 +87,8 @@ std::optional<std::string> command_source_ref::display_text_for(std::uint32_t in
                                                                 handle_list& handles,
                                                                 const quorvel::guid& caller) const {
     trace::mute m(own);
-    trace::call c(direction::to_component, [&] {
-        return name + ".display_text_for(" + std::to_string(index) + ", " + handles.describe() +
-               ", text, flags, " + trace::caller_name(caller) + ")";
-    });
+    trace::call c(direction::to_component, name, "display_text_for", index, handles.describe(),
+                  "text", "flags", trace::caller_name(caller));
     text_out out;
     std::uint32_t flags = 0;
     if (!c.returns(object->display_text_for(index, handles, out, flags, caller)))
@@ -108,19 +98,15 @@ std::optional<std::string> command_source_ref::display_text_for(std::uint32_t in
 
 void command_source_ref::execute(std::uint32_t index, handle_list& handles) const {
     trace::mute m(own);
-    trace::call c(direction::to_component, [&] {
-        return name + ".execute(" + std::to_string(index) + ", " + handles.describe() + ")";
-    });
+    trace::call c(direction::to_component, name, "execute", index, handles.describe());
     object->execute(index, handles);
 }
 
 void command_source_ref::execute_for(std::uint32_t index, handle_list& handles,
                                      const quorvel::guid& caller) const {
     trace::mute m(own);
-    trace::call c(direction::to_component, [&] {
-        return name + ".execute_for(" + std::to_string(index) + ", " + handles.describe() + ", " +
-               trace::caller_name(caller) + ")";
-    });
+    trace::call c(direction::to_component, name, "execute_for", index, handles.describe(),
+                  trace::caller_name(caller));
     object->execute_for(index, handles, caller);
 }
 
@@ -128,8 +114,7 @@ version_texts read_version(const published_service& record) {
     auto& info = as<quorvel::version_info>(record);
     auto read = [&](const char* operation,
                     void (quorvel::version_info::*op)(quorvel::text_buffer&)) {
-        trace::call c(direction::to_component,
-                      [&] { return record.name + "." + operation + "(text)"; });
+        trace::call c(direction::to_component, record.name, operation, "text");
         text_out out;
         (info.*op)(out);
         return out.text;
@@ -144,57 +129,47 @@ version_texts read_version(const published_service& record) {
 
 void notify_created(const published_service& watcher, std::uint32_t index,
                     const std::string& name) {
-    trace::call c(direction::to_component, [&] {
-        return watcher.name + ".on_playlist_created(" + std::to_string(index) + ", " +
-               trace::quoted(name.c_str()) + ", " + std::to_string(name.size()) + ")";
-    });
+    trace::call c(direction::to_component, watcher.name, "on_playlist_created", index,
+                  trace::quoted(name.c_str()), name.size());
     as<quorvel::playlist_watcher>(watcher).on_playlist_created(
         index, name.c_str(), static_cast<std::uint32_t>(name.size()));
 }
 
 void notify_removed(const published_service& watcher, std::uint32_t index) {
-    trace::call c(direction::to_component, [&] {
-        return watcher.name + ".on_playlist_removed(" + std::to_string(index) + ")";
-    });
+    trace::call c(direction::to_component, watcher.name, "on_playlist_removed", index);
     as<quorvel::playlist_watcher>(watcher).on_playlist_removed(index);
 }
 
 void notify_renamed(const published_service& watcher, std::uint32_t index,
                     const std::string& name) {
-    trace::call c(direction::to_component, [&] {
-        return watcher.name + ".on_playlist_renamed(" + std::to_string(index) + ", " +
-               trace::quoted(name.c_str()) + ")";
-    });
+    trace::call c(direction::to_component, watcher.name, "on_playlist_renamed", index,
+                  trace::quoted(name.c_str()));
     as<quorvel::playlist_watcher>(watcher).on_playlist_renamed(index, name.c_str());
 }
 
 void notify_list_changed(const published_service& watcher, std::uint32_t first,
                          std::uint32_t count) {
-    trace::call c(direction::to_component, [&] {
-        return watcher.name + ".on_playlist_list_changed(" + std::to_string(first) + ", " +
-               std::to_string(count) + ")";
-    });
+    trace::call c(direction::to_component, watcher.name, "on_playlist_list_changed", first, count);
     as<quorvel::playlist_watcher>(watcher).on_playlist_list_changed(first, count);
 }
 
 std::string page_name(const published_service& page) {
-    trace::call c(direction::to_component, [&] { return page.name + ".page_name()"; });
+    trace::call c(direction::to_component, page.name, "page_name");
     const char* name = as<quorvel::settings_page>(page).page_name();
     c.shows(trace::quoted(name));
     return name ? name : "";
 }
 
 std::string parent_name(const published_service& page) {
-    trace::call c(direction::to_component, [&] { return page.name + ".parent_name()"; });
+    trace::call c(direction::to_component, page.name, "parent_name");
     const char* name = as<quorvel::settings_page>(page).parent_name();
     c.shows(trace::quoted(name));
     return name ? name : "";
 }
 
 HWND create_window(const published_service& page, HWND parent) {
-    trace::call c(direction::to_component, [&] {
-        return page.name + ".create_window(" + (parent ? "preferences" : "null") + ")";
-    });
+    trace::call c(direction::to_component, page.name, "create_window",
+                  parent ? "preferences" : "null");
     HWND window = as<quorvel::settings_page>(page).create_window(parent);
     c.shows(window ? "window" : "null");
     return window;

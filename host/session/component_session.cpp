@@ -56,8 +56,7 @@ std::string component_session::start(const std::string& path, const std::string&
     if (!library_.entry()) return "no component library is open";
     quorvel::component_client* client = nullptr;
     {
-        trace::call c(direction::to_component,
-                      [] { return std::string("quorvel_get_interface(host_api, module)"); });
+        trace::call c(direction::to_component, "", "quorvel_get_interface", "host_api", "module");
         client = library_.entry()(&directory_, library_.module());
         c.shows(client ? "client" : "null");
     }
@@ -66,8 +65,7 @@ std::string component_session::start(const std::string& path, const std::string&
         return path + " gave no client from quorvel_get_interface";
     }
     {
-        trace::call c(direction::to_component,
-                      [] { return std::string("client.client_version()"); });
+        trace::call c(direction::to_component, "client", "client_version");
         version_ = c.returns(client->client_version());
     }
     if (version_ != host_interface_version) {
@@ -77,32 +75,26 @@ std::string component_session::start(const std::string& path, const std::string&
     }
     client_ = client;
     {
-        trace::call c(direction::to_component, [&] {
-            return "client.set_module_location(" + trace::quoted(path.c_str()) + ", " +
-                   trace::quoted(module_name.c_str()) + ")";
-        });
+        trace::call c(direction::to_component, "client", "set_module_location",
+                      trace::quoted(path.c_str()), trace::quoted(module_name.c_str()));
         client_->set_module_location(path.c_str(), module_name.c_str());
     }
     if (settings) {
-        trace::call c(direction::to_component, [&] {
-            return "client.load_configuration(" +
-                   trace::bytes(nullptr, static_cast<std::uint32_t>(settings->size())) + ")";
-        });
+        trace::call c(direction::to_component, "client", "load_configuration",
+                      trace::bytes(nullptr, static_cast<std::uint32_t>(settings->size())));
         client_->load_configuration(settings->data(), static_cast<std::uint32_t>(settings->size()));
     }
     quorvel::service_entry* entry = nullptr;
     {
-        trace::call c(direction::to_component,
-                      [] { return std::string("client.first_service_entry()"); });
+        trace::call c(direction::to_component, "client", "first_service_entry");
         entry = client_->first_service_entry();
         c.shows(entry ? "entry" : "null");
     }
     // The list is walked through its data members first, which is no call, to name the services.
     std::vector<std::string> names = service_names(entry);
     for (std::size_t i = 0; entry; entry = entry->next, ++i) {
-        trace::call c(direction::to_component, [&] {
-            return "entry(" + trace::class_name(entry->class_guid) + ").create_instance()";
-        });
+        trace::call c(direction::to_component,
+                      "entry(" + trace::class_name(entry->class_guid) + ")", "create_instance");
         quorvel::service_object* object = entry->create_instance();
         c.shows(object ? names[i] : "null");
         if (object) services_.push_back({entry->class_guid, object, names[i]});
@@ -112,8 +104,7 @@ std::string component_session::start(const std::string& path, const std::string&
     for (std::size_t i = 0; i < model.count(); ++i)
         playlist_created(static_cast<std::uint32_t>(i), model.at(i).name);
     {
-        trace::call c(direction::to_component,
-                      [] { return std::string("client.set_services_ready(true)"); });
+        trace::call c(direction::to_component, "client", "set_services_ready", true);
         client_->set_services_ready(true);
     }
     return {};
@@ -136,16 +127,14 @@ std::vector<std::uint8_t> component_session::save_settings() {
     class collecting_sink final : public quorvel::config_sink {
     public:
         void write(const void* bytes, std::uint32_t length) override {
-            trace::call c(direction::to_host,
-                          [&] { return "sink.write(" + trace::bytes(bytes, length) + ")"; });
+            trace::call c(direction::to_host, "sink", "write", trace::bytes(bytes, length));
             if (!bytes) return;
             auto* b = static_cast<const std::uint8_t*>(bytes);
             data.insert(data.end(), b, b + length);
         }
         std::vector<std::uint8_t> data;
     } sink;
-    trace::call c(direction::to_component,
-                  [] { return std::string("client.save_configuration(sink)"); });
+    trace::call c(direction::to_component, "client", "save_configuration", "sink");
     client_->save_configuration(sink);
     return sink.data;
 }

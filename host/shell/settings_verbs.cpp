@@ -129,8 +129,8 @@ void click(verb_context& c, const input_line& line) {
     if (!is_check_box(*before)) throw verb_error("control " + line.word(0) + " is not a check box");
     if (!before->enabled) throw verb_error("control " + line.word(0) + " is disabled");
     {
-        trace::call t(direction::to_component,
-                      [&] { return "utf8api.uHeadlessClick(control " + std::to_string(id) + ")"; });
+        trace::call t(direction::to_component, "utf8api", "uHeadlessClick",
+                      "control " + std::to_string(id));
         uHeadlessClick(GetDlgItem(window, id));
     }
     c.app.out << control_line(*control(window, id)) << '\n';
@@ -150,10 +150,8 @@ void type(verb_context& c, const input_line& line) {
         throw verb_error("the text field " + std::to_string(field->id) + " is disabled");
     int id = field->id;
     {
-        trace::call t(direction::to_component, [&] {
-            return "utf8api.uHeadlessType(control " + std::to_string(id) + ", " +
-                   trace::quoted(text.c_str()) + ")";
-        });
+        trace::call t(direction::to_component, "utf8api", "uHeadlessType",
+                      "control " + std::to_string(id), trace::quoted(text.c_str()));
         uHeadlessType(GetDlgItem(window, id), text.c_str());
     }
     c.app.out << control_line(*control(window, id)) << '\n';

@@ -69,6 +69,19 @@ call::~call() {
         print(indent(open_calls.size()) + "   = " + result_);
 }
 
+std::string call_text(std::string_view object, std::string_view op,
+                      std::initializer_list<std::string> args) {
+    std::string text(object);
+    if (!text.empty()) text += '.';
+    text += op;
+    text += '(';
+    for (const std::string& arg : args) {
+        if (&arg != args.begin()) text += ", ";
+        text += arg;
+    }
+    return text + ')';
+}
+
 std::string quoted(const char* text) {
     if (!text) return "null";
     std::string out = "\"";

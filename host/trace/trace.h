@@ -8,8 +8,11 @@
 #include "frame/abi.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <type_traits>
 
 namespace host::trace {
 
@@ -32,13 +35,34 @@ private:
     bool really_;
 };
 
-// One traced call, from its start to its end. `describe` is only run when
-// tracing is on, so untraced calls pay for no text.
+// How a value looks as an argument or a result: numbers in decimal, truth
+// values as true or false, texts as they are (quoted() shows a text value).
+inline std::string text_of(const std::string& v) {
+    return v;
+}
+inline std::string text_of(const char* v) {
+    return v;
+}
+inline std::string text_of(bool v) {
+    return v ? "true" : "false";
+}
+template <class Number>
+requires std::is_integral_v<Number> std::string text_of(Number v) {
+    return std::to_string(v);
+}
+
+// A call as trace lines show it, `object.op(a, b)`; `op(a, b)` when there is
+// no object.
+std::string call_text(std::string_view object, std::string_view op,
+                      std::initializer_list<std::string> args);
+
+// One traced call, `object.op(args)`, from its start to its end. The line is
+// only made when tracing is on.
 class call {
 public:
-    template <class Describe>
-    call(direction d, Describe describe) {
-        if (enabled()) begin(d, describe());
+    template <class... Args>
+    call(direction d, std::string_view object, std::string_view op, const Args&... args) {
+        if (enabled()) begin(d, call_text(object, op, {text_of(args)...}));
     }
     ~call();
     call(const call&) = delete;
@@ -57,12 +81,6 @@ public:
 
 private:
     void begin(direction d, std::string text);
-    static std::string text_of(bool v) { return v ? "true" : "false"; }
-    static std::string text_of(int v) { return std::to_string(v); }
-    static std::string text_of(long v) { return std::to_string(v); }
-    static std::string text_of(unsigned v) { return std::to_string(v); }
-    static std::string text_of(unsigned long v) { return std::to_string(v); }
-    static std::string text_of(const std::string& v) { return v; }
 
     bool open_ = false;
     std::string result_;
