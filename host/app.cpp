@@ -46,7 +46,7 @@ std::string host_app::load(const std::string& path) {
 
 std::string host_app::save() {
     std::vector<std::uint8_t> blob = session.save_settings();
-    if (std::string error = store_.save(blob); !error.empty()) return "save: " + error;
+    if (std::string error = store_.save(blob); !error.empty()) return error;
     out << "saved " << store_.file_name() << ", " << count_of(blob.size(), "byte", "bytes") << '\n';
     return {};
 }
@@ -56,7 +56,7 @@ std::string host_app::finish() {
     if (session.loaded()) error = save();
     page = nullptr;
     session.unload();
-    return error;
+    return error.empty() ? error : "save: " + error;
 }
 
 std::size_t host_app::create_playlist(const std::string& name) {

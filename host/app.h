@@ -26,9 +26,11 @@ public:
     std::string load(const std::string& path);
     // Loads the same library again.
     std::string restart() { return load(library_path_); }
-    // Saves the component's settings to the store; an empty text on success.
+    // Saves the component's settings to the store; an empty text on success,
+    // otherwise what went wrong.
     std::string save();
-    // Saves and unloads; returns what went wrong with the save, if anything.
+    // Saves and unloads; returns what went wrong with the save, if anything,
+    // as "save: ...".
     std::string finish();
     const store& settings_store() const { return store_; }
 

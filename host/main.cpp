@@ -102,6 +102,9 @@ int main(int argc, char** argv) {
     host::host_app app(
         o.library, o.profile.empty() ? host::default_profile() : std::filesystem::path(o.profile),
         std::cout);
+    // Said before anything is done, not only when the first save fails.
+    if (std::string problem = app.settings_store().make_folder(); !problem.empty())
+        std::cerr << "quorvel-host: " << problem << "; settings cannot be saved\n";
     if (std::string error = app.load(o.library); !error.empty()) {
         std::cout << std::flush;
         std::cerr << "quorvel-host: " << error << '\n';

@@ -92,9 +92,23 @@ fs::path default_profile() {
     return fs::path(".quorvel");
 }
 
+std::string store::make_folder() const {
+    std::error_code ec;
+    if (fs::is_directory(folder_, ec)) return {};
+    if (fs::exists(folder_, ec))
+        return "the profile folder " + folder_.string() + " is not a folder";
+    fs::create_directories(folder_, ec);
+    if (ec) return "cannot make the profile folder " + folder_.string() + ": " + ec.message();
+    return {};
+}
+
 store::reading store::read() {
     reading r;
     std::error_code ec;
+    if (!fs::is_directory(folder_, ec)) {
+        r.report = "store: no profile folder to read; the component starts with its defaults";
+        return r;
+    }
     if (!fs::exists(file(), ec)) {
         r.report = "store: no " + file_name_ + " yet; the component starts with its defaults";
         return r;
@@ -123,9 +137,8 @@ store::reading store::read() {
 }
 
 std::string store::save(const std::vector<std::uint8_t>& blob) {
+    if (std::string problem = make_folder(); !problem.empty()) return problem;
     std::error_code ec;
-    fs::create_directories(folder_, ec);
-    if (ec) return "cannot make the profile folder: " + ec.message();
     fs::path temporary = folder_ / (file_name_ + ".new");
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);

@@ -27,6 +27,11 @@ class store {
 public:
     explicit store(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
+    // Makes the profile folder when it is missing. Returns an empty text when
+    // the folder can hold the store, otherwise why not, in a few words.
+    std::string make_folder() const;
+    const std::filesystem::path& folder() const { return folder_; }
+
     // Chooses the file of the component called `module_name`.
     void use(const std::string& module_name) { file_name_ = module_name + ".cfg"; }
     const std::string& file_name() const { return file_name_; }
@@ -35,8 +40,8 @@ public:
         std::optional<std::vector<std::uint8_t>> bytes; // none when nothing is stored
         std::string report;                             // one line for the user
     };
-    // Reads the store. A damaged one is moved aside, not overwritten later,
-    // and its bytes are still returned for the component to read what it can.
+    // Reads the store, or says there is no folder to read. A damaged one is moved aside, not
+    // overwritten later, and its bytes are still returned for the component to read what it can.
     reading read();
 
     // Saves `blob`; returns an empty text on success, otherwise what went wrong.

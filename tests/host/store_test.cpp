@@ -1,5 +1,6 @@
 // The profile's store: which blobs count as whole records, how a save
-// replaces the file, and how a damaged store is kept aside.
+// replaces the file, how a damaged store is kept aside, and a profile folder
+// that cannot hold the store.
 #include "host/store/store.h"
 
 #include <gtest/gtest.h>
@@ -72,7 +73,7 @@ const tiling_case tiling_cases[] = {
      "record 1 at byte 0: key length 4294967295 runs past the end", 0},
 };
 
-class HostStoreTest : public ::testing::Test {
+class store_test : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = fs::path(::testing::TempDir()) /
@@ -88,14 +89,14 @@ protected:
 
 } // namespace
 
-TEST(HostStoreRecords, TellWholeRecordsFromDamagedOnes) {
+TEST(store_records_test, tell_whole_records_from_damaged_ones) {
     for (const tiling_case& c : tiling_cases) {
         EXPECT_EQ(host::check_records(c.blob), c.problem) << c.what;
         EXPECT_EQ(host::count_records(c.blob), c.whole) << c.what;
     }
 }
 
-TEST_F(HostStoreTest, SaveReplacesTheFileAndLeavesNoTemporary) {
+TEST_F(store_test, save_replaces_the_file_and_leaves_no_temporary) {
     host::store s(folder / "new" / "profile");
     ASSERT_EQ(s.save(two_records), "");
     ASSERT_EQ(s.save(record("replace", u32(1))), "");
@@ -106,7 +107,7 @@ TEST_F(HostStoreTest, SaveReplacesTheFileAndLeavesNoTemporary) {
     EXPECT_EQ(files, 1u);
 }
 
-TEST_F(HostStoreTest, ReadingWholeRecordsHandsThemOverAndKeepsTheFile) {
+TEST_F(store_test, reading_whole_records_hands_them_over_and_keeps_the_file) {
     write(folder / "relayvo.cfg", two_records);
     host::store s(folder);
     host::store::reading r = s.read();
@@ -116,14 +117,14 @@ TEST_F(HostStoreTest, ReadingWholeRecordsHandsThemOverAndKeepsTheFile) {
     EXPECT_TRUE(fs::exists(folder / "relayvo.cfg"));
 }
 
-TEST_F(HostStoreTest, NoStoreHandsOverNothing) {
+TEST_F(store_test, no_store_hands_over_nothing) {
     host::store s(folder);
     host::store::reading r = s.read();
     EXPECT_FALSE(r.bytes);
     EXPECT_EQ(r.report, "store: no relayvo.cfg yet; the component starts with its defaults");
 }
 
-TEST_F(HostStoreTest, DamagedStoreIsKeptAsideUnderAFreeNameAndStillHandedOver) {
+TEST_F(store_test, damaged_store_is_kept_aside_under_a_free_name_and_still_handed_over) {
     host::store s(folder);
     write(folder / "relayvo.cfg", cut(two_records, 1));
     host::store::reading first = s.read();
@@ -141,7 +142,7 @@ TEST_F(HostStoreTest, DamagedStoreIsKeptAsideUnderAFreeNameAndStillHandedOver) {
     EXPECT_NE(second.report.find("kept aside as relayvo.cfg.damaged.2"), std::string::npos);
 }
 
-TEST_F(HostStoreTest, ModuleNameChoosesTheFile) {
+TEST_F(store_test, module_name_chooses_the_file) {
     host::store s(folder);
     s.use("other");
     ASSERT_EQ(s.save(two_records), "");
@@ -149,7 +150,7 @@ TEST_F(HostStoreTest, ModuleNameChoosesTheFile) {
     EXPECT_FALSE(fs::exists(folder / "relayvo.cfg"));
 }
 
-TEST_F(HostStoreTest, ListingShowsEveryByteAndTheStoresKeptAside) {
+TEST_F(store_test, listing_shows_every_byte_and_the_stores_kept_aside) {
     host::store s(folder);
     write(folder / "relayvo.cfg.damaged", bytes{9});
     ASSERT_EQ(s.save(record("add_index", u32(1))), "");
@@ -160,4 +161,36 @@ TEST_F(HostStoreTest, ListingShowsEveryByteAndTheStoresKeptAside) {
         "kept aside: relayvo.cfg.damaged, 1 byte",
     };
     EXPECT_EQ(s.listing(), expected);
+}
+
+TEST_F(store_test, missing_profile_folder_is_made) {
+    host::store s(folder / "new" / "profile");
+    EXPECT_EQ(s.make_folder(), "");
+    EXPECT_TRUE(fs::is_directory(folder / "new" / "profile"));
+    EXPECT_EQ(s.make_folder(), "");
+}
+
+TEST_F(store_test, file_as_profile_folder_is_reported_and_left_alone) {
+    fs::path file = folder / "relayvo.cfg";
+    write(file, two_records);
+    host::store s(file);
+    std::string problem = "the profile folder " + file.string() + " is not a folder";
+    EXPECT_EQ(s.make_folder(), problem);
+    EXPECT_EQ(s.save(record("replace", u32(1))), problem);
+    host::store::reading r = s.read();
+    EXPECT_FALSE(r.bytes);
+    EXPECT_EQ(r.report, "store: no profile folder to read; the component starts with its defaults");
+    EXPECT_EQ(read(file), two_records);
+}
+
+TEST_F(store_test, unreachable_profile_folder_is_reported_with_the_reason) {
+    write(folder / "relayvo.cfg", two_records);
+    fs::path below_a_file = folder / "relayvo.cfg" / "profile";
+    host::store s(below_a_file);
+    std::string problem = s.make_folder();
+    std::string start = "cannot make the profile folder " + below_a_file.string() + ": ";
+    ASSERT_EQ(problem.substr(0, start.size()), start);
+    EXPECT_GT(problem.size(), start.size());
+    EXPECT_EQ(s.save(two_records), problem);
+    EXPECT_EQ(read(folder / "relayvo.cfg"), two_records);
 }
