@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 
 #if defined(_WIN32)
@@ -31,6 +32,9 @@ constexpr const char* usage =
     "$XDG_CONFIG_HOME/quorvel or ~/.config/quorvel)\n"
     "  --script FILE   run the commands in FILE, echoing each line, instead of a prompt\n"
     "  --trace         print every call between the host and the component\n";
+
+// The lines typed at the prompt, kept in the profile folder across sessions.
+constexpr const char* history_file = "quorvel-host.history";
 
 struct options {
     std::string library = RELAYVO_LIBRARY;
@@ -112,9 +116,16 @@ int main(int argc, char** argv) {
     }
 
     bool interactive = o.script.empty() && isatty(STDIN_FILENO);
+    std::unique_ptr<host::line_source> lines;
+    if (interactive)
+        lines = host::terminal_lines(std::cout, "quorvel> ",
+                                     app.settings_store().folder() / history_file);
+    else
+        lines =
+            std::make_unique<host::stream_lines>(o.script.empty() ? std::cin : script, std::cout);
     host::shell shell(app, std::cerr, !o.script.empty());
     if (interactive) std::cout << "type help for the commands, quit to leave\n";
-    shell.run(o.script.empty() ? std::cin : script, interactive ? "quorvel> " : "");
+    shell.run(*lines);
     if (std::string error = app.finish(); !error.empty()) shell.fail(error);
 
     std::cout << std::flush;

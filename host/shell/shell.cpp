@@ -6,16 +6,10 @@
 
 namespace host {
 
-void shell::run(std::istream& input, const std::string& prompt) {
+void shell::run(line_source& lines) {
     std::string line;
-    for (std::size_t number = 1;; ++number) {
-        if (!prompt.empty()) app_.out << prompt << std::flush;
-        if (!std::getline(input, line)) {
-            if (!prompt.empty()) app_.out << '\n';
-            break;
-        }
+    for (std::size_t number = 1; lines.next(line); ++number)
         if (!run_line(line, number)) break;
-    }
 }
 
 bool shell::run_line(const std::string& line, std::size_t number) {

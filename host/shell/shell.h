@@ -5,8 +5,8 @@
 #pragma once
 
 #include "host/app.h"
+#include "host/shell/line_source.h"
 
-#include <istream>
 #include <ostream>
 #include <vector>
 
@@ -18,9 +18,8 @@ public:
     shell(host_app& app, std::ostream& errors, bool echo)
         : app_(app), errors_(errors), echo_(echo) {}
 
-    // Runs every line of `input` until it ends or a line quits; `prompt` is
-    // shown before each line when not empty.
-    void run(std::istream& input, const std::string& prompt = "");
+    // Runs every line of `lines` until they end or a line quits.
+    void run(line_source& lines);
     // Runs one line; false when it asked to quit.
     bool run_line(const std::string& line, std::size_t number);
     // Reports a failure not tied to a line.
