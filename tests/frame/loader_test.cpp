@@ -1,9 +1,9 @@
 // The built library as a host meets it: loaded by path, reached only through
 // its export, and unloaded so that its static teardown runs.
 #include "frame/version_info.h"
+#include "host/services/string_buffer.h"
 #include "host/session/component_library.h"
 #include "host/trace/guid_text.h"
-#include "host/services/string_buffer.h"
 #include "tests/support/config_bytes.h"
 
 #include <gtest/gtest.h>

@@ -5,9 +5,9 @@
 #include "frame/commands.h"
 #include "frame/playlists.h"
 #include "frame/settings_page.h"
+#include "host/services/string_buffer.h"
 #include "host/session/component_library.h"
 #include "host/session/preferences_frame.h"
-#include "host/services/string_buffer.h"
 
 #include <cstdint>
 #include <map>
