@@ -28,7 +28,7 @@ namespace {
 constexpr const char* usage =
     "usage: quorvel-host [--library PATH] [--profile DIR] [--script FILE] [--trace]\n"
     "  --library PATH  the component library to load (default: the one built with the host)\n"
-    "  --profile DIR   the profile folder holding the store (default: "
+    "  --profile DIR   the profile folder holding the store and the prompt's history (default: "
     "$XDG_CONFIG_HOME/quorvel or ~/.config/quorvel)\n"
     "  --script FILE   run the commands in FILE, echoing each line, instead of a prompt\n"
     "  --trace         print every call between the host and the component\n";
