@@ -2,14 +2,13 @@
 // attribute, the module handle type and the guid that names every interface.
 #pragma once
 
+#include "frame/window_types.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
 #if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
 #define QUORVEL_EXPORT extern "C" __declspec(dllexport)
 #else
 #define QUORVEL_EXPORT extern "C" __attribute__((visibility("default")))
@@ -30,7 +29,9 @@ struct guid {
     std::uint16_t data3;
     std::uint8_t data4[8];
 };
-static_assert(sizeof(guid) == 16, "guid must be 16 bytes");
+static_assert(sizeof(guid) == 16 && offsetof(guid, data2) == 4 && offsetof(guid, data3) == 6 &&
+                  offsetof(guid, data4) == 8,
+              "guid is 16 bytes in the Windows layout");
 
 // Equality is all 16 bytes, as the host compares them.
 inline bool operator==(const guid& a, const guid& b) {

@@ -4,6 +4,8 @@
 
 #include "frame/abi.h"
 
+#include <cstddef>
+
 namespace quorvel {
 
 class service_object {
@@ -26,7 +28,14 @@ public:
     service_entry* next;
     guid class_guid;
 };
-static_assert(sizeof(service_entry) == 2 * sizeof(void*) + sizeof(guid),
+// The host reads these fields by offset. offsetof on a class with an operation
+// table is conditionally supported; GCC and Clang support it.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+static_assert(offsetof(service_entry, next) == sizeof(void*) &&
+                  offsetof(service_entry, class_guid) == 2 * sizeof(void*) &&
+                  sizeof(service_entry) == 2 * sizeof(void*) + sizeof(guid),
               "service_entry is the operation table, next, then the class guid");
+#pragma GCC diagnostic pop
 
 } // namespace quorvel

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "frame/service.h"
-#include "utf8api/windows_types.h"
+#include "frame/window_types.h"
 
 namespace quorvel {
 

@@ -5,6 +5,7 @@
 #include "frame/host.h"
 #include "frame/version_record.h"
 #include "settings/control_ids.h"
+#include "settings/window_text.h"
 #include "text/text_buffer.h"
 #include "utf8api/utf8api.h"
 
@@ -50,7 +51,7 @@ void on_click(HWND dialog, const check_binding& box, HWND control) {
 
 void on_group_name_change(HWND field) {
     {
-        text_buffer typed(field);
+        text_buffer typed = window_text(field);
         cust_group_name.set_text(typed.text());
     }
     rebuild_entries();

@@ -4,6 +4,7 @@
 
 #include "frame/registry.h"
 #include "frame/settings_page.h"
+#include "utf8api/windows_types.h"
 
 namespace relayvo {
 

@@ -1,7 +1,6 @@
 #include "text/text_buffer.h"
 
 #include "text/plain_text.h"
-#include "utf8api/utf8api.h"
 
 #include <cstring>
 
@@ -18,10 +17,6 @@ text_buffer::text_buffer(const text_buffer& other) {
 text_buffer::text_buffer(text_buffer&& other) noexcept
     : block_(static_cast<byte_block&&>(other.block_)), length_(other.length_), lost_(other.lost_) {
     other.length_ = 0;
-}
-
-text_buffer::text_buffer(HWND window) {
-    uGetWindowText(window, *this);
 }
 
 text_buffer::text_buffer(size_hint hint) : block_(growth_keep) {

@@ -4,7 +4,6 @@
 
 #include "frame/containers.h"
 #include "text/byte_block.h"
-#include "utf8api/windows_types.h"
 
 namespace relayvo {
 
@@ -19,9 +18,6 @@ public:
     text_buffer(const text_buffer& other);
     text_buffer(text_buffer&& other) noexcept;
     text_buffer& operator=(const text_buffer&) = delete;
-
-    // The whole text of `window`, delivered by utf8api through the buffer's operations.
-    explicit text_buffer(HWND window);
 
     // Empty, in a keep block; a hint other than 0 and unbounded makes room
     // for that many bytes and the NUL at once.

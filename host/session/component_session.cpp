@@ -1,6 +1,7 @@
 #include "host/session/component_session.h"
 
 #include "host/trace/trace.h"
+#include "utf8api/windows_types.h"
 
 #include <algorithm>
 #include <filesystem>

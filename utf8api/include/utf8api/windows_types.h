@@ -1,28 +1,19 @@
 // The few window types, messages and calls of the Windows user-interface
 // library that a dialog needs. On Windows they are the system's own; elsewhere
-// the headless utf8api defines and exports them.
+// the headless utf8api defines and exports them, beside the window types of
+// the host contract.
 #pragma once
 
-#if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#else
+#include "frame/window_types.h"
+
+#if !defined(_WIN32)
 
 #include <cstdint>
 
-struct headless_window;
-using HWND = headless_window*;
 using HINSTANCE = void*;
-using UINT = unsigned int;
 using WORD = std::uint16_t;
 using DWORD = std::uint32_t;
 using BOOL = int;
-using WPARAM = std::uintptr_t;
-using LPARAM = std::intptr_t;
-using LRESULT = std::intptr_t;
-using INT_PTR = std::intptr_t;
 #define CALLBACK
 using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 
