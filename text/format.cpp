@@ -69,7 +69,12 @@ void append_repeated(quorvel::text_buffer& out, std::uint32_t value, std::uint32
         append_char(out, value);
 }
 
-void format_into(quorvel::text_buffer& out, const char* fmt, va_list args) {
+void format_into(quorvel::text_buffer& out, const char* fmt, const format_arg* args,
+                 std::uint32_t count) {
+    const format_arg missing;
+    std::uint32_t taken = 0;
+    auto next = [&]() -> const format_arg& { return taken < count ? args[taken++] : missing; };
+
     out.truncate(0);
     const char* p = fmt;
     while (*p) {
@@ -107,13 +112,13 @@ void format_into(quorvel::text_buffer& out, const char* fmt, va_list args) {
             return;
         case 's':
         case 'S':
-            write_padded(out, c, va_arg(args, const char*), false);
+            write_padded(out, c, next().text, false);
             break;
         case 'd':
         case 'D':
         case 'i':
         case 'I': {
-            std::int32_t value = va_arg(args, std::int32_t);
+            std::int32_t value = static_cast<std::int32_t>(next().number);
             write_padded(out, c, signed_text(value, digits), value > 0);
             break;
         }
@@ -121,7 +126,7 @@ void format_into(quorvel::text_buffer& out, const char* fmt, va_list args) {
         case 'U':
         case 'x':
         case 'X': {
-            std::uint32_t value = va_arg(args, std::uint32_t);
+            std::uint32_t value = next().number;
             char* text = unsigned_text(value, *q == 'u' || *q == 'U' ? 10 : 16, digits);
             if (*q == 'X') to_upper_hex(text);
             write_padded(out, c, text, static_cast<std::int32_t>(value) > 0);
@@ -129,7 +134,7 @@ void format_into(quorvel::text_buffer& out, const char* fmt, va_list args) {
         }
         case 'c':
         case 'C':
-            append_char(out, char_value(static_cast<char>(va_arg(args, std::uint32_t) & 0xFFu)));
+            append_char(out, char_value(static_cast<char>(next().number & 0xFFu)));
             break;
         default:
             p = q; // no conversion: the letter starts the next element
@@ -137,22 +142,6 @@ void format_into(quorvel::text_buffer& out, const char* fmt, va_list args) {
         }
         p = q + 1;
     }
-}
-
-void format_to(quorvel::text_buffer& out, const char* fmt, ...) {
-    va_list args;
-    va_start(args, fmt);
-    format_into(out, fmt, args);
-    va_end(args);
-}
-
-text_buffer format_text(const char* fmt, ...) {
-    text_buffer result(text_buffer::size_hint{0});
-    va_list args;
-    va_start(args, fmt);
-    format_into(result, fmt, args);
-    va_end(args);
-    return result;
 }
 
 } // namespace relayvo

@@ -329,20 +329,13 @@ TEST(AllocationFailure, PointerListLeftEmptyAndUsable) {
                                                      list_lost, steps);
 }
 
-void format_into_with(quorvel::text_buffer& out, const char* fmt, ...) {
-    va_list args;
-    va_start(args, fmt);
-    format_into(out, fmt, args);
-    va_end(args);
-}
-
 // A failure at any point of the output leaves the whole result empty, not a
 // fragment; formatting into the same text again works once memory is back.
 TEST(AllocationFailure, FailingFormatterOutputReadsEmpty) {
     const std::string name(40, 'n');
     const char* fmt = "%s/%s/Playlist %04u and %s, then some more ordinary text";
     auto format = [&](quorvel::text_buffer& out) {
-        format_into_with(out, fmt, name.c_str(), name.c_str(), 12u, name.c_str());
+        format_to(out, fmt, name.c_str(), name.c_str(), 12u, name.c_str());
     };
     std::string full;
     std::size_t total = 0;

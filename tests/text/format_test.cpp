@@ -27,13 +27,6 @@ std::string read(text_buffer&& result) {
 #define EXPECT_FORMAT(expected, ...)                                                               \
     EXPECT_EQ(read(format_text(__VA_ARGS__)), expected) << "format_text(" #__VA_ARGS__ ")"
 
-void format_into_with(quorvel::text_buffer& out, const char* fmt, ...) {
-    va_list args;
-    va_start(args, fmt);
-    format_into(out, fmt, args);
-    va_end(args);
-}
-
 // A text object of another implementation that logs every operation it gets
 // and keeps the pieces appended to it.
 class logging_text final : public quorvel::text_buffer {
@@ -82,7 +75,7 @@ TEST(Format, ConversionLettersInBothCases) {
     EXPECT_FORMAT("FF", "%X", 255u);
     EXPECT_FORMAT("ABCDEF09", "%X", 0xABCDEF09u);
     EXPECT_FORMAT("A", "%c", 65);
-    EXPECT_FORMAT("z", "%C", 'z');
+    EXPECT_FORMAT("z", "%C", std::uint32_t{'z'});
     EXPECT_FORMAT("A", "%c", 0x141); // only the low byte counts
     EXPECT_FORMAT("ab", "a%cb", 0);
     EXPECT_FORMAT("ab", "a%cb", 0xE9); // a byte of 0x80 and above writes nothing
@@ -156,6 +149,15 @@ TEST(Format, UnrecognisedLetterIsRescannedWithoutTakingArgument) {
     EXPECT_FORMAT("l3|s", "%l%u|%s", 3u, "s");
 }
 
+TEST(Format, MissingOrMismatchedArgumentReadsAsZeroOrEmpty) {
+    EXPECT_FORMAT("[]", "[%s]");
+    EXPECT_FORMAT("5/0/", "%u/%d/%s", 5u);
+    EXPECT_FORMAT("ab", "a%cb");
+    EXPECT_FORMAT("[  ]", "[%2s]", 7u);         // a number where a text belongs
+    EXPECT_FORMAT("0|00", "%u|%02x", "7", "8"); // texts where numbers belong
+    EXPECT_FORMAT("[ ]", "[%1s]", static_cast<const char*>(nullptr));
+}
+
 TEST(Format, FormatBytesAbove7FWriteNothing) {
     EXPECT_FORMAT("ab", "a\xC3\xA9"
                         "b");
@@ -177,18 +179,18 @@ TEST(Format, OutputReplacesWhatBufferHeld) {
     testing_support::counting_heap heap;
     text_buffer out = format_text("%s", std::string(90, 'o').c_str());
     heap.reset();
-    format_into_with(out, "n%u", 1u);
+    format_to(out, "n%u", 1u);
     EXPECT_STREQ(out.get_text(), "n1");
     EXPECT_EQ(out.length(), 2u);
     EXPECT_EQ(heap.total(), 0u); // the keep block reuses its memory
 
-    format_into_with(out, "");
+    format_to(out, "");
     EXPECT_EQ(out.get_text(), empty_text);
 }
 
 TEST(Format, FormatIntoForeignTextTruncatesThenOnlyAppends) {
     logging_text out("previous text");
-    format_into_with(out, "a%+3d%%%s|%c%5s", 5, "xy", 'q', "end");
+    format_to(out, "a%+3d%%%s|%c%5s", 5, "xy", std::int32_t{'q'}, "end");
     EXPECT_EQ(out.text, "a+  5%xy|q  end");
     ASSERT_FALSE(out.log.empty());
     EXPECT_EQ(out.log.front(), "truncate 0");
