@@ -34,11 +34,9 @@ if(NOT CMAKE_SCRIPT_MODE_FILE)
 endif()
 cmake_minimum_required(VERSION 3.25)
 
-# Where quoted and bracketed includes are looked up: the source root and the
-# include folders of the targets (utf8api's header and private folder, and
-# settings/ for the dialog template).
-set(include_roots ${SOURCE_DIR} ${SOURCE_DIR}/utf8api/include ${SOURCE_DIR}/utf8api
-    ${SOURCE_DIR}/settings)
+# Where includes are looked up after the including file's folder: the source
+# root, utf8api's header folder and utf8api's own sources.
+set(include_roots ${SOURCE_DIR} ${SOURCE_DIR}/utf8api/include ${SOURCE_DIR}/utf8api)
 
 # The area of `path` (relative to the source root), or "" for unchecked files.
 function(area_of path out)
