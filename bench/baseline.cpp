@@ -1,6 +1,7 @@
 #include "bench/baseline.h"
 
-#include "host/services/string_buffer.h"
+#include "frame/playlists.h"
+#include "tests/support/host_containers.h"
 
 #include <cstdio>
 
@@ -24,7 +25,7 @@ void baseline_rebuild(quorvel::host_api& host, std::uint32_t playlists, const st
     int digits = std::snprintf(nullptr, 0, "%u", playlists);
     char buffer[512];
     for (std::uint32_t i = 0; i < playlists; ++i) {
-        host::string_buffer name;
+        testing_support::string_buffer name;
         roster(host)->playlist_name(i, name);
         std::int32_t count = roster(host)->active_index() == static_cast<std::int32_t>(i)
                                  ? active->item_count()
@@ -34,7 +35,7 @@ void baseline_rebuild(quorvel::host_api& host, std::uint32_t playlists, const st
         table.labels.emplace_back(buffer);
     }
     for (std::uint32_t i = 0; i < playlists; ++i) {
-        host::string_buffer name;
+        testing_support::string_buffer name;
         roster(host)->playlist_name(i, name);
         std::string path;
         path.reserve(group.size() + 1 + name.text.size());

@@ -2,7 +2,7 @@
 // with std::string and snprintf doing the text work.
 #pragma once
 
-#include "bench/bench_host.h"
+#include "frame/client.h"
 #include "frame/containers.h"
 
 #include <string>

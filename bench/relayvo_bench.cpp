@@ -2,13 +2,14 @@
 // that makes the same host calls: a rebuild of the entry table with every
 // option on, a context-menu pass over every command, and a blob save and load.
 #include "bench/baseline.h"
+#include "bench/bench_host.h"
 #include "commands/command_sources.h"
 #include "commands/entry_table.h"
 #include "config/blob.h"
 #include "config/variables.h"
 #include "frame/host.h"
-#include "host/services/string_buffer.h"
 #include "tests/support/config_bytes.h"
+#include "tests/support/host_containers.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,18 +17,13 @@ namespace {
 
 constexpr const char* group = "Favourites";
 
-// A selection of one track, so that every command is shown.
-class one_track final : public quorvel::pointer_list {
-public:
-    std::uint32_t count() override { return 1; }
-    void* get(std::uint32_t) override { return this; }
-    void* remove_at(std::uint32_t) override { return this; }
-    void filter(const quorvel::index_mask&) override {}
-    void insert(void*, std::uint32_t) override {}
-};
+using testing_support::fake_host;
+using testing_support::handle_vector;
+using testing_support::string_buffer;
+using testing_support::track;
 
 // Connects the component to `host` with every option on and `n` playlists.
-void prepare_component(bench::quick_host& host, std::uint32_t n) {
+void prepare_component(fake_host& host, std::uint32_t n) {
     relayvo::connect_host(&host, nullptr);
     relayvo::forget_active_playlist();
     relayvo::add_index.value = relayvo::add_total.value = 1;
@@ -38,7 +34,8 @@ void prepare_component(bench::quick_host& host, std::uint32_t n) {
 
 void rebuild_component(benchmark::State& state) {
     auto n = static_cast<std::uint32_t>(state.range(0));
-    bench::quick_host host(n);
+    fake_host host;
+    bench::add_playlists(host, n);
     prepare_component(host, n);
     for (auto _ : state)
         relayvo::rebuild_entries();
@@ -47,7 +44,8 @@ void rebuild_component(benchmark::State& state) {
 
 void rebuild_baseline(benchmark::State& state) {
     auto n = static_cast<std::uint32_t>(state.range(0));
-    bench::quick_host host(n);
+    fake_host host;
+    bench::add_playlists(host, n);
     bench::baseline_table table;
     for (auto _ : state)
         bench::baseline_rebuild(host, n, group, table);
@@ -56,12 +54,13 @@ void rebuild_baseline(benchmark::State& state) {
 
 void context_menu_component(benchmark::State& state) {
     auto n = static_cast<std::uint32_t>(state.range(0));
-    bench::quick_host host(n);
+    fake_host host;
+    bench::add_playlists(host, n);
     prepare_component(host, n);
     relayvo::rebuild_entries();
     relayvo::index_commands source;
-    one_track tracks;
-    host::string_buffer out;
+    handle_vector tracks({track(1)}); // one track, so that every command is shown
+    string_buffer out;
     for (auto _ : state) {
         std::uint32_t flags = 0;
         for (std::uint32_t i = 0, count = source.command_count(); i < count; ++i)
@@ -73,11 +72,12 @@ void context_menu_component(benchmark::State& state) {
 
 void context_menu_baseline(benchmark::State& state) {
     auto n = static_cast<std::uint32_t>(state.range(0));
-    bench::quick_host host(n);
+    fake_host host;
+    bench::add_playlists(host, n);
     bench::baseline_table table;
     bench::baseline_rebuild(host, n, group, table);
-    one_track tracks;
-    host::string_buffer out;
+    handle_vector tracks({track(1)}); // one track, so that every command is shown
+    string_buffer out;
     for (auto _ : state) {
         for (std::uint32_t i = 0, count = static_cast<std::uint32_t>(table.labels.size());
              i < count; ++i)

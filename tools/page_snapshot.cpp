@@ -5,6 +5,7 @@
 //   page_snapshot.exe relayvo.dll out.png [--all-on]
 #include "frame/settings_page.h"
 #include "host/session/component_library.h"
+#include "tests/support/config_bytes.h"
 
 #include <windows.h>
 
@@ -23,25 +24,20 @@ public:
     }
 };
 
-void put_u32(std::vector<std::uint8_t>& out, std::uint32_t v, bool big_endian = false) {
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<std::uint8_t>(v >> (big_endian ? 24 - 8 * i : 8 * i)));
+// Appends `v` most significant byte first, as PNG wants its numbers.
+void put_u32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
 // A configuration blob with every flag on and a custom group name.
 std::vector<std::uint8_t> every_option_on() {
-    std::vector<std::uint8_t> blob;
-    auto record = [&](const std::string& key, const std::string& value) {
-        put_u32(blob, static_cast<std::uint32_t>(key.size()));
-        blob.insert(blob.end(), key.begin(), key.end());
-        put_u32(blob, static_cast<std::uint32_t>(value.size()));
-        blob.insert(blob.end(), value.begin(), value.end());
-    };
+    config_support::blob_builder blob;
     for (const char* flag : {"add_total", "replace", "add_index", "use_custom_group", "force_on",
                              "show_numbers", "move_files"})
-        record(flag, std::string("\x01\x00\x00\x00", 4));
-    record("cust_group_name", "Favourites");
-    return blob;
+        blob.int_record(flag, 1);
+    blob.record("cust_group_name", "Favourites");
+    return blob.data;
 }
 
 std::uint32_t crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0) {
@@ -56,11 +52,11 @@ std::uint32_t crc32(const std::uint8_t* data, std::size_t size, std::uint32_t cr
 
 void chunk(std::vector<std::uint8_t>& png, const char* type,
            const std::vector<std::uint8_t>& data) {
-    put_u32(png, static_cast<std::uint32_t>(data.size()), true);
+    put_u32(png, static_cast<std::uint32_t>(data.size()));
     std::vector<std::uint8_t> body(type, type + 4);
     body.insert(body.end(), data.begin(), data.end());
     png.insert(png.end(), body.begin(), body.end());
-    put_u32(png, crc32(body.data(), body.size()), true);
+    put_u32(png, crc32(body.data(), body.size()));
 }
 
 // An RGB picture as a PNG whose image data is stored uncompressed.
@@ -89,12 +85,12 @@ std::vector<std::uint8_t> encode_png(int width, int height, const std::vector<st
         a = (a + byte) % 65521;
         b = (b + a) % 65521;
     }
-    put_u32(z, b << 16 | a, true);
+    put_u32(z, b << 16 | a);
 
     std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<std::uint8_t> header;
-    put_u32(header, static_cast<std::uint32_t>(width), true);
-    put_u32(header, static_cast<std::uint32_t>(height), true);
+    put_u32(header, static_cast<std::uint32_t>(width));
+    put_u32(header, static_cast<std::uint32_t>(height));
     header.insert(header.end(), {8, 2, 0, 0, 0}); // 8-bit RGB
     chunk(png, "IHDR", header);
     chunk(png, "IDAT", z);

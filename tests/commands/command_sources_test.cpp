@@ -3,6 +3,7 @@
 
 #include "commands/entry_table.h"
 #include "config/variables.h"
+#include "tests/support/component_state.h"
 #include "tests/support/fake_host.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ protected:
         return out.text;
     }
 
-    fake_host host;
+    fake_host host{recording::on};
     relayvo::index_commands by_index;
     relayvo::name_commands by_name;
     handle_vector selected{{track(100)}};

@@ -2,6 +2,7 @@
 #include "commands/delivery.h"
 
 #include "config/variables.h"
+#include "tests/support/component_state.h"
 #include "tests/support/fake_host.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ protected:
     }
     void TearDown() override { disconnect_component(); }
 
-    fake_host host;
+    fake_host host{recording::on};
     handle_vector handles{{track(100), track(101)}};
     std::vector<void*> target_before;
 };

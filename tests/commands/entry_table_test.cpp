@@ -1,6 +1,7 @@
 // Labels and command paths of the entry table, rebuilt and renamed.
 #include "commands/entry_table.h"
 #include "config/variables.h"
+#include "tests/support/component_state.h"
 #include "tests/support/fake_host.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,7 @@ protected:
     std::string label(std::uint32_t i) { return relayvo::entries.label(i); }
     std::string path(std::uint32_t i) { return relayvo::entries.path(i); }
 
-    fake_host host;
+    fake_host host{recording::on};
 };
 
 struct label_case {

@@ -3,6 +3,7 @@
 #include "commands/command_sources.h"
 #include "commands/entry_table.h"
 #include "config/variables.h"
+#include "tests/support/component_state.h"
 #include "tests/support/fake_host.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,7 @@ protected:
         return std::find(items.begin(), items.end(), item) != items.end();
     }
 
-    fake_host host;
+    fake_host host{recording::on};
     fake_command_source* remover = nullptr;
     relayvo::index_commands by_index;
     handle_vector selected;

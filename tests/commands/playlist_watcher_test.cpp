@@ -4,6 +4,7 @@
 
 #include "commands/entry_table.h"
 #include "config/variables.h"
+#include "tests/support/component_state.h"
 #include "tests/support/fake_host.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +26,7 @@ protected:
         return std::count(calls.begin(), calls.end(), "playlist_name 0");
     }
 
-    fake_host host;
+    fake_host host{recording::on};
     relayvo::playlist_watcher watcher;
 };
 

@@ -3,6 +3,7 @@
 #include "commands/command_sources.h"
 #include "commands/entry_table.h"
 #include "config/variables.h"
+#include "tests/support/component_state.h"
 #include "tests/support/counting_heap.h"
 #include "tests/support/fake_host.h"
 
@@ -42,7 +43,7 @@ protected:
         return static_cast<double>(heap.total()) / playlists;
     }
 
-    fake_host host;
+    fake_host host{recording::on};
 };
 
 TEST_F(RebuildCost, HostCallsPerPlaylistAreExact) {

@@ -3,6 +3,7 @@
 #include "commands/command_sources.h"
 #include "commands/entry_table.h"
 #include "config/variables.h"
+#include "tests/support/component_state.h"
 #include "tests/support/counting_heap.h"
 #include "tests/support/fake_host.h"
 

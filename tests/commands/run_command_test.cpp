@@ -2,6 +2,7 @@
 #include "commands/command_sources.h"
 #include "commands/delivery.h"
 #include "commands/entry_table.h"
+#include "tests/support/component_state.h"
 #include "tests/support/fake_host.h"
 #include "utf8api/utf8api.h"
 
@@ -31,7 +32,7 @@ protected:
         return all;
     }
 
-    fake_host host;
+    fake_host host{recording::on};
     handle_vector handles{{track(7)}};
     const quorvel::guid wanted = test_guid(42);
 };

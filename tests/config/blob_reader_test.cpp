@@ -1,10 +1,10 @@
 #include "commands/entry_table.h"
 #include "config/blob.h"
 #include "config/variables.h"
-#include "frame/host.h"
+#include "tests/support/component_state.h"
 #include "tests/support/config_bytes.h"
 #include "tests/support/config_state.h"
-#include "tests/support/frame_fake_host.h"
+#include "tests/support/fake_host.h"
 
 #include <gtest/gtest.h>
 
@@ -137,12 +137,12 @@ TEST_F(BlobReaderTest, RecordOrderDoesNotMatter) {
 }
 
 TEST_F(BlobReaderTest, LoadingRebuildsNothing) {
-    frame_support::fake_host host;
-    relayvo::connect_host(&host, nullptr);
+    testing_support::fake_host host(testing_support::recording::on);
+    testing_support::connect_component(host);
     relayvo::playlist_count = 2;
     relayvo::rebuild_entries();
     const std::string label = relayvo::entries.label(1);
-    host.lookups.clear();
+    host.take_calls();
 
     config_support::load_blob(blob_builder()
                                   .int_record("add_index", 1)
@@ -150,17 +150,13 @@ TEST_F(BlobReaderTest, LoadingRebuildsNothing) {
                                   .int_record("add_total", 1)
                                   .data);
     EXPECT_EQ(relayvo::add_index.value, 1);
-    EXPECT_TRUE(host.lookups.empty());
+    EXPECT_TRUE(host.calls.empty());
     EXPECT_EQ(relayvo::entries.label_count(), 2u);
     EXPECT_EQ(relayvo::entries.label(1), label);
     EXPECT_EQ(relayvo::entries.path_count(), 0u);
     EXPECT_FALSE(relayvo::entries.name_paths_enabled);
 
-    relayvo::clear_entries(relayvo::entries.index_labels);
-    relayvo::clear_entries(relayvo::entries.name_paths);
-    relayvo::playlist_count = 0;
-    relayvo::connect_host(nullptr, nullptr);
-    relayvo::forget_active_playlist();
+    testing_support::disconnect_component();
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "frame/client_object.h"
 #include "frame/host.h"
 #include "tests/support/config_state.h"
-#include "tests/support/frame_fake_host.h"
+#include "tests/support/fake_host.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +18,15 @@ protected:
 
 TEST_F(ClientTest, VersionIs35BeforeAndAfterTheEntryPoint) {
     EXPECT_EQ(relayvo::client.client_version(), 35);
-    frame_support::fake_host host;
+    testing_support::fake_host host;
     quorvel::component_client* client = quorvel_get_interface(&host, nullptr);
     ASSERT_NE(client, nullptr);
     EXPECT_EQ(client->client_version(), 35);
 }
 
 TEST_F(ClientTest, EntryPointStoresHostAndModuleAndReturnsTheOneClient) {
-    frame_support::fake_host first, second;
+    using testing_support::recording;
+    testing_support::fake_host first(recording::on), second(recording::on);
     int modules[2] = {};
     auto first_module = reinterpret_cast<quorvel::module_handle>(&modules[0]);
     auto second_module = reinterpret_cast<quorvel::module_handle>(&modules[1]);
@@ -39,8 +40,8 @@ TEST_F(ClientTest, EntryPointStoresHostAndModuleAndReturnsTheOneClient) {
     EXPECT_EQ(relayvo::host(), &second);
     EXPECT_EQ(relayvo::module(), second_module);
     relayvo::find_service(quorvel::guid{}, 0);
-    EXPECT_TRUE(first.lookups.empty());
-    EXPECT_EQ(second.lookups.size(), 1u);
+    EXPECT_TRUE(first.calls.empty());
+    EXPECT_EQ(second.calls.size(), 1u);
 }
 
 TEST_F(ClientTest, ResetConfigurationChangesNoVariable) {

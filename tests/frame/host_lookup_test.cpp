@@ -1,11 +1,12 @@
 #include "frame/host.h"
-#include "tests/support/frame_fake_host.h"
+#include "tests/support/fake_host.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using frame_support::lookup;
+using testing_support::call_log;
+using testing_support::recording;
 
 constexpr quorvel::guid roster_class{
     0x8634CA5E, 0x7CE1, 0x419C, {0x97, 0xC9, 0xB4, 0x7B, 0x5B, 0x6C, 0x53, 0x8F}};
@@ -17,6 +18,9 @@ constexpr quorvel::guid other_class{0x22222222, 1, 2, {3, 4, 5, 6, 7, 8, 9, 10}}
 class HostLookupTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // Nothing is served until a test chooses.
+        host.serve(roster_class, {});
+        host.serve(active_class, {});
         relayvo::connect_host(&host, nullptr);
         relayvo::forget_active_playlist();
     }
@@ -25,11 +29,11 @@ protected:
         relayvo::forget_active_playlist();
     }
 
-    frame_support::fake_host host;
+    testing_support::fake_host host{recording::on};
 };
 
 TEST_F(HostLookupTest, CursorWalksIndicesUntilNullAndRestartsAfterReset) {
-    frame_support::plain_service a, b, c, other;
+    testing_support::plain_service a, b, c, other;
     host.serve(some_class, {&a, &b, &c});
     host.serve(other_class, {&other});
     relayvo::service_cursor cursor(some_class);
@@ -39,28 +43,26 @@ TEST_F(HostLookupTest, CursorWalksIndicesUntilNullAndRestartsAfterReset) {
     EXPECT_EQ(cursor.next(), nullptr);
     cursor.reset();
     EXPECT_EQ(cursor.next(), &a);
-    EXPECT_EQ(
-        host.lookups,
-        (std::vector<lookup>{
-            {some_class, 0}, {some_class, 1}, {some_class, 2}, {some_class, 3}, {some_class, 0}}));
+    EXPECT_EQ(host.calls, (call_log{"find_service 11111111 0", "find_service 11111111 1",
+                                    "find_service 11111111 2", "find_service 11111111 3",
+                                    "find_service 11111111 0"}));
 }
 
 TEST_F(HostLookupTest, ActivePlaylistIsLookedUpUntilFoundThenKept) {
     EXPECT_EQ(relayvo::active_playlist(), nullptr);
     EXPECT_EQ(relayvo::active_playlist(), nullptr);
-    frame_support::fake_active_playlist found, later;
+    testing_support::fake_active_playlist found(host), later(host);
     host.serve(active_class, {&found});
     EXPECT_EQ(relayvo::active_playlist(), &found);
     host.serve(active_class, {&later});
     EXPECT_EQ(relayvo::active_playlist(), &found);
     host.serve(active_class, {});
     EXPECT_EQ(relayvo::active_playlist(), &found);
-    EXPECT_EQ(host.lookups,
-              (std::vector<lookup>{{active_class, 0}, {active_class, 0}, {active_class, 0}}));
+    EXPECT_EQ(host.calls, call_log(3, "find_service active 0"));
 }
 
 TEST_F(HostLookupTest, RosterIsLookedUpOnEveryUse) {
-    frame_support::fake_roster first, second;
+    testing_support::fake_roster first(host), second(host);
     host.serve(roster_class, {&first});
     EXPECT_EQ(relayvo::roster(), &first);
     EXPECT_EQ(relayvo::roster(), &first);
@@ -68,11 +70,11 @@ TEST_F(HostLookupTest, RosterIsLookedUpOnEveryUse) {
     EXPECT_EQ(relayvo::roster(), &second);
     host.serve(roster_class, {});
     EXPECT_EQ(relayvo::roster(), nullptr);
-    EXPECT_EQ(host.lookups, std::vector<lookup>(4, {roster_class, 0}));
+    EXPECT_EQ(host.calls, call_log(4, "find_service roster 0"));
 }
 
 TEST_F(HostLookupTest, WithoutHostNothingIsFoundOrKept) {
-    frame_support::fake_active_playlist active;
+    testing_support::fake_active_playlist active(host);
     host.serve(active_class, {&active});
     relayvo::connect_host(nullptr, nullptr);
     EXPECT_EQ(relayvo::find_service(active_class, 0), nullptr);

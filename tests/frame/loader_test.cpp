@@ -1,10 +1,10 @@
 // The built library as a host meets it: loaded by path, reached only through
 // its export, and unloaded so that its static teardown runs.
 #include "frame/version_info.h"
-#include "host/services/string_buffer.h"
 #include "host/session/component_library.h"
 #include "host/trace/guid_text.h"
 #include "tests/support/config_bytes.h"
+#include "tests/support/fake_host.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +15,6 @@ namespace {
 
 using config_support::blob_builder;
 using config_support::bytes;
-
-// A host with no services: every lookup answers null.
-class empty_host final : public quorvel::host_api {
-public:
-    quorvel::service_object* find_service(const quorvel::guid&, std::uint32_t) override {
-        return nullptr;
-    }
-};
 
 bytes default_blob() {
     blob_builder blob;
@@ -56,7 +48,7 @@ protected:
             if (e->class_guid == quorvel::version_info_class)
                 record = static_cast<quorvel::version_info*>(e->create_instance());
         if (!record) return "<no version record>";
-        host::string_buffer out;
+        testing_support::string_buffer out;
         (record->*op)(out);
         return out.text;
     }
@@ -70,7 +62,7 @@ protected:
         client->load_configuration(copy.get(), static_cast<std::uint32_t>(blob.size()));
     }
 
-    empty_host host;
+    testing_support::fake_host host;
     host::component_library library;
     quorvel::component_client* client = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "frame/client_object.h"
 #include "frame/version_record.h"
-#include "host/services/string_buffer.h"
+#include "tests/support/host_containers.h"
 
 #include <gtest/gtest.h>
 
@@ -23,8 +23,7 @@ quorvel::version_info* published_record() {
 
 // Reads one text into a host buffer that held something before.
 std::string read(quorvel::version_info& record, text_of op) {
-    host::string_buffer out;
-    out.text = "stale";
+    testing_support::string_buffer out("stale");
     (record.*op)(out);
     return out.text;
 }

@@ -2,6 +2,7 @@
 // replaces the file, how a damaged store is kept aside, and a profile folder
 // that cannot hold the store.
 #include "host/store/store.h"
+#include "tests/support/config_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,31 +12,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using bytes = std::vector<std::uint8_t>;
-
-bytes u32(std::uint32_t v) {
-    return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
-            static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
-}
-
-bytes operator+(bytes a, const bytes& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-bytes text(const std::string& s) {
-    return {s.begin(), s.end()};
-}
-
-bytes record(const std::string& key, const bytes& value) {
-    return u32(static_cast<std::uint32_t>(key.size())) + text(key) +
-           u32(static_cast<std::uint32_t>(value.size())) + value;
-}
-
-bytes cut(bytes b, std::size_t drop) {
-    b.resize(b.size() - drop);
-    return b;
-}
+using config_support::blob_builder;
+using config_support::bytes;
 
 bytes read(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -47,7 +25,17 @@ void write(const fs::path& path, const bytes& b) {
     out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
-const bytes two_records = record("add_index", u32(1)) + record("cust_group_name", text("Rock"));
+// A builder holding two whole records.
+blob_builder with_two_records() {
+    return std::move(blob_builder().int_record("add_index", 1).record("cust_group_name", "Rock"));
+}
+const bytes two_records = with_two_records().data;
+// The two records without their last byte.
+const bytes two_records_cut = with_two_records().cut(two_records.size() - 1);
+// One record setting `key` to 1.
+bytes one_record(const char* key) {
+    return blob_builder().int_record(key, 1).data;
+}
 
 struct tiling_case {
     const char* what;
@@ -59,17 +47,17 @@ struct tiling_case {
 const tiling_case tiling_cases[] = {
     {"empty", {}, "", 0},
     {"two records", two_records, "", 2},
-    {"an empty key and value", record("", {}), "", 1},
-    {"a stray byte", two_records + bytes{0}, "record 3 at byte 48: 1 stray byte", 2},
-    {"four stray bytes", two_records + u32(0), "record 3 at byte 48: no room for the value length",
-     2},
-    {"a key past the end", u32(5) + text("add"),
+    {"an empty key and value", blob_builder().record("", "").data, "", 1},
+    {"a stray byte", with_two_records().raw(bytes{0}).data, "record 3 at byte 48: 1 stray byte", 2},
+    {"four stray bytes", with_two_records().u32(0).data,
+     "record 3 at byte 48: no room for the value length", 2},
+    {"a key past the end", blob_builder().u32(5).raw("add").data,
      "record 1 at byte 0: key length 5 runs past the end", 0},
-    {"no value length", u32(3) + text("add") + bytes{4, 0},
+    {"no value length", blob_builder().u32(3).raw("add").raw(bytes{4, 0}).data,
      "record 1 at byte 0: no room for the value length", 0},
-    {"a value past the end", cut(two_records, 1),
+    {"a value past the end", two_records_cut,
      "record 2 at byte 21: value length 4 runs past the end", 1},
-    {"a length of all ones", u32(0xFFFFFFFFu) + u32(0),
+    {"a length of all ones", blob_builder().u32(0xFFFFFFFFu).u32(0).data,
      "record 1 at byte 0: key length 4294967295 runs past the end", 0},
 };
 
@@ -99,8 +87,8 @@ TEST(store_records_test, tell_whole_records_from_damaged_ones) {
 TEST_F(store_test, save_replaces_the_file_and_leaves_no_temporary) {
     host::store s(folder / "new" / "profile");
     ASSERT_EQ(s.save(two_records), "");
-    ASSERT_EQ(s.save(record("replace", u32(1))), "");
-    EXPECT_EQ(read(folder / "new" / "profile" / "relayvo.cfg"), record("replace", u32(1)));
+    ASSERT_EQ(s.save(one_record("replace")), "");
+    EXPECT_EQ(read(folder / "new" / "profile" / "relayvo.cfg"), one_record("replace"));
     std::size_t files = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder / "new" / "profile"))
         ++files;
@@ -126,17 +114,17 @@ TEST_F(store_test, no_store_hands_over_nothing) {
 
 TEST_F(store_test, damaged_store_is_kept_aside_under_a_free_name_and_still_handed_over) {
     host::store s(folder);
-    write(folder / "relayvo.cfg", cut(two_records, 1));
+    write(folder / "relayvo.cfg", two_records_cut);
     host::store::reading first = s.read();
     write(folder / "relayvo.cfg", bytes{1, 2});
     host::store::reading second = s.read();
 
     ASSERT_TRUE(first.bytes);
-    EXPECT_EQ(*first.bytes, cut(two_records, 1));
+    EXPECT_EQ(*first.bytes, two_records_cut);
     EXPECT_EQ(first.report, "store: relayvo.cfg is damaged (record 2 at byte 21: value length 4 "
                             "runs past the end); kept aside as relayvo.cfg.damaged; the component "
                             "takes what it can read");
-    EXPECT_EQ(read(folder / "relayvo.cfg.damaged"), cut(two_records, 1));
+    EXPECT_EQ(read(folder / "relayvo.cfg.damaged"), two_records_cut);
     EXPECT_EQ(read(folder / "relayvo.cfg.damaged.2"), (bytes{1, 2}));
     EXPECT_FALSE(fs::exists(folder / "relayvo.cfg"));
     EXPECT_NE(second.report.find("kept aside as relayvo.cfg.damaged.2"), std::string::npos);
@@ -153,7 +141,7 @@ TEST_F(store_test, module_name_chooses_the_file) {
 TEST_F(store_test, listing_shows_every_byte_and_the_stores_kept_aside) {
     host::store s(folder);
     write(folder / "relayvo.cfg.damaged", bytes{9});
-    ASSERT_EQ(s.save(record("add_index", u32(1))), "");
+    ASSERT_EQ(s.save(one_record("add_index")), "");
     std::vector<std::string> expected = {
         "relayvo.cfg: 21 bytes, 1 record",
         "  0000  09 00 00 00 61 64 64 5f  69 6e 64 65 78 04 00 00  |....add_index...|",
@@ -176,7 +164,7 @@ TEST_F(store_test, file_as_profile_folder_is_reported_and_left_alone) {
     host::store s(file);
     std::string problem = "the profile folder " + file.string() + " is not a folder";
     EXPECT_EQ(s.make_folder(), problem);
-    EXPECT_EQ(s.save(record("replace", u32(1))), problem);
+    EXPECT_EQ(s.save(one_record("replace")), problem);
     host::store::reading r = s.read();
     EXPECT_FALSE(r.bytes);
     EXPECT_EQ(r.report, "store: no profile folder to read; the component starts with its defaults");

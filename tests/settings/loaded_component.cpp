@@ -3,37 +3,14 @@
 #include "tests/support/config_bytes.h"
 #include "utf8api/utf8api.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace settings_testing {
 
-namespace {
-
-// A single-item handle list, so that commands are shown.
-class one_handle final : public quorvel::pointer_list {
-public:
-    std::uint32_t count() override { return 1; }
-    void* get(std::uint32_t) override { return this; }
-    void* remove_at(std::uint32_t) override { return this; }
-    void filter(const quorvel::index_mask&) override {}
-    void insert(void*, std::uint32_t) override {}
-};
-
-} // namespace
-
-quorvel::service_object* counting_host::find_service(const quorvel::guid& cls,
-                                                     std::uint32_t index) {
-    return cls == quorvel::playlist_roster_class && index == 0 ? this : nullptr;
-}
-
-bool counting_host::playlist_name(std::uint32_t index, quorvel::text_buffer& out) {
-    if (index >= names.size()) return false;
-    out.assign(names[index].c_str(), quorvel::unbounded);
-    return true;
-}
-
 loaded_component::loaded_component(const std::string& path) {
-    host.names = {"Rock", "Jazz"};
+    host.add_playlist("Rock", 3);
+    host.add_playlist("Jazz", 3);
+    host.active = -1;
     error_ = library_.open(path);
     if (!error_.empty()) return;
     client_ = library_.entry()(&host, library_.module());
@@ -44,11 +21,13 @@ loaded_component::loaded_component(const std::string& path) {
         if (e->class_guid == quorvel::command_source_class)
             index_commands_ = static_cast<quorvel::command_source*>(s); // the last one is by index
         if (e->class_guid == quorvel::playlist_watcher_class)
-            for (std::uint32_t i = 0; i < host.names.size(); ++i)
+            for (std::uint32_t i = 0; i < host.playlists.size(); ++i) {
+                const std::string& name = host.playlists[i].name;
                 static_cast<quorvel::playlist_watcher*>(s)->on_playlist_created(
-                    i, host.names[i].c_str(), static_cast<std::uint32_t>(host.names[i].size()));
+                    i, name.c_str(), static_cast<std::uint32_t>(name.size()));
+            }
     }
-    seen_calls_ = host.active_index_calls;
+    host.take_calls();
 }
 
 loaded_component::~loaded_component() {
@@ -57,8 +36,8 @@ loaded_component::~loaded_component() {
 }
 
 std::string loaded_component::label(std::uint32_t index) {
-    host::string_buffer out;
-    one_handle handles;
+    testing_support::string_buffer out;
+    testing_support::handle_vector handles({testing_support::track(1)}); // so that it is shown
     std::uint32_t flags = 0;
     if (!index_commands_->display_text_for(index, handles, out, flags, quorvel::caller_none))
         return "(hidden)";
@@ -66,9 +45,10 @@ std::string loaded_component::label(std::uint32_t index) {
 }
 
 int loaded_component::rebuilds() {
-    int calls = host.active_index_calls - seen_calls_;
-    seen_calls_ = host.active_index_calls;
-    return calls / static_cast<int>(host.names.size());
+    // A rebuild asks for the active index once per playlist.
+    testing_support::call_log calls = host.take_calls();
+    return static_cast<int>(std::count(calls.begin(), calls.end(), "active_index") /
+                            static_cast<std::ptrdiff_t>(host.playlists.size()));
 }
 
 std::map<std::string, std::vector<std::uint8_t>> loaded_component::saved() {

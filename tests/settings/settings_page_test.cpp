@@ -1,6 +1,7 @@
 // The preferences page driven only through utf8api, as a host drives it.
 #include "settings/control_ids.h"
 #include "tests/settings/loaded_component.h"
+#include "tests/support/config_bytes.h"
 #include "utf8api/headless.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,8 @@
 #include <filesystem>
 #include <unistd.h>
 
+using config_support::int_value;
+using config_support::text_value;
 using settings_testing::loaded_component;
 
 namespace {
@@ -25,22 +28,12 @@ const box boxes[] = {
     {IDC_SHOW_NUMBERS, "show_numbers", true},
 };
 
-std::vector<std::uint8_t> int_bytes(std::int32_t v) {
-    auto u = static_cast<std::uint32_t>(v);
-    return {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
-            static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
-}
-
-std::vector<std::uint8_t> text_bytes(const std::string& s) {
-    return {s.begin(), s.end()};
-}
-
 LRESULT check_of(HWND page, int id) {
     return uSendDlgItemMessage(page, id, BM_GETCHECK, 0, 0);
 }
 
 std::string text_of(HWND control) {
-    host::string_buffer out;
+    testing_support::string_buffer out;
     uGetWindowText(control, out);
     return out.text;
 }
@@ -76,10 +69,10 @@ TEST_F(settings_page_test, each_click_stores_the_state_and_rebuilds_when_texts_d
     HWND page = component.open_page();
     for (const box& b : boxes) {
         uHeadlessClick(GetDlgItem(page, b.id));
-        EXPECT_EQ(component.saved()[b.key], int_bytes(1)) << b.key;
+        EXPECT_EQ(component.saved()[b.key], int_value(1)) << b.key;
         EXPECT_EQ(component.rebuilds(), b.rebuilds ? 1 : 0) << b.key;
         uHeadlessClick(GetDlgItem(page, b.id));
-        EXPECT_EQ(component.saved()[b.key], int_bytes(0)) << b.key;
+        EXPECT_EQ(component.saved()[b.key], int_value(0)) << b.key;
         EXPECT_EQ(component.rebuilds(), b.rebuilds ? 1 : 0) << b.key;
     }
 }
@@ -102,7 +95,7 @@ TEST_F(settings_page_test, custom_group_box_enables_and_disables_the_field) {
     uHeadlessClick(GetDlgItem(page, IDC_USE_CUSTOM_GROUP));
     EXPECT_FALSE(IsWindowEnabled(field));
     EXPECT_EQ(text_of(field), "Favourites");
-    EXPECT_EQ(component.saved()["cust_group_name"], text_bytes("Favourites"));
+    EXPECT_EQ(component.saved()["cust_group_name"], text_value("Favourites"));
 }
 
 TEST_F(settings_page_test, field_is_enabled_on_opening_while_the_custom_group_is_on) {
@@ -117,7 +110,7 @@ TEST_F(settings_page_test, typing_stores_the_whole_text_and_rebuilds_once_per_ch
     HWND field = GetDlgItem(component.open_page(), IDC_GROUP_NAME);
     for (const char* typed : {"F", "Fa", "Fav", "Fav", ""}) {
         uHeadlessType(field, typed);
-        EXPECT_EQ(component.saved()["cust_group_name"], text_bytes(typed)) << typed;
+        EXPECT_EQ(component.saved()["cust_group_name"], text_value(typed)) << typed;
         EXPECT_EQ(component.rebuilds(), 1) << typed;
     }
 }
@@ -147,7 +140,7 @@ TEST_F(settings_page_test, two_windows_do_not_refresh_each_other) {
     EXPECT_EQ(check_of(second, IDC_REPLACE), BST_CHECKED);
     uHeadlessClick(GetDlgItem(second, IDC_REPLACE));
     EXPECT_EQ(check_of(first, IDC_REPLACE), BST_CHECKED);
-    EXPECT_EQ(component.saved()["replace"], int_bytes(0));
+    EXPECT_EQ(component.saved()["replace"], int_value(0));
 }
 
 TEST_F(settings_page_test,
@@ -161,7 +154,7 @@ TEST_F(settings_page_test,
     EXPECT_EQ(check_of(page, IDC_ADD_INDEX), 2);
 #endif
     uHeadlessClick(GetDlgItem(page, IDC_ADD_INDEX));
-    EXPECT_EQ(component.saved()["add_index"], int_bytes(0));
+    EXPECT_EQ(component.saved()["add_index"], int_value(0));
 }
 
 #if !defined(_WIN32)

@@ -29,6 +29,10 @@ public:
         data.insert(data.end(), piece.begin(), piece.end());
         return *this;
     }
+    blob_builder& raw(const bytes& piece) {
+        data.insert(data.end(), piece.begin(), piece.end());
+        return *this;
+    }
     blob_builder& record(std::string_view key, std::string_view value) {
         return u32(static_cast<std::uint32_t>(key.size()))
             .raw(key)
@@ -46,6 +50,16 @@ public:
 
     bytes data;
 };
+
+// The value bytes of a 4-byte record holding `value`.
+inline bytes int_value(std::int32_t value) {
+    return blob_builder().u32(static_cast<std::uint32_t>(value)).data;
+}
+
+// The value bytes of a text record: the text without its NUL.
+inline bytes text_value(std::string_view text) {
+    return bytes(text.begin(), text.end());
+}
 
 // A host-side sink keeping every write: its length, and the bytes in order.
 class recording_sink final : public quorvel::config_sink {

@@ -1,33 +1,29 @@
 #include "tests/support/fake_host.h"
 
-#include "commands/entry_table.h"
-#include "config/variables.h"
-#include "frame/host.h"
-#include "frame/version_record.h"
 #include "utf8api/utf8api.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cstdio>
 
 namespace testing_support {
 
 namespace {
 
-std::string num(std::int64_t value) {
-    return std::to_string(value);
-}
-
-// The short name of a class guid in the log.
+// How the record names a class: the contract's by a short name, any other
+// by the first field of its guid.
 std::string class_name(const quorvel::guid& cls) {
     if (cls == quorvel::playlist_roster_class) return "roster";
     if (cls == quorvel::active_playlist_class) return "active";
     if (cls == quorvel::command_source_class) return "command_source";
     if (cls == quorvel::command_source_ext) return "ext";
-    return "other";
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(cls.data1));
+    return hex;
 }
 
-std::string bounded(const char* src, std::uint32_t max_len) {
-    return src ? std::string(src, ::strnlen(src, max_len)) : std::string();
+// Writes down `call` with the name of `cls`; the name is made only when recording.
+void note_class(fake_host& host, const char* call, const quorvel::guid& cls) {
+    if (host.recording_calls()) host.note(call, class_name(cls));
 }
 
 } // namespace
@@ -36,79 +32,80 @@ quorvel::guid test_guid(std::uint32_t n) {
     return {0x7E570000u + n, 0x1234, 0x5678, {1, 2, 3, 4, 5, 6, 7, static_cast<std::uint8_t>(n)}};
 }
 
-void* handle_vector::remove_at(std::uint32_t index) {
-    void* item = items.at(index);
-    items.erase(items.begin() + index);
-    return item;
+int fake_roster::release() {
+    return host_.note_returning(1, "release");
 }
 
-void handle_vector::filter(const quorvel::index_mask& mask) {
-    std::vector<void*> kept;
-    for (std::uint32_t i = 0; i < items.size(); ++i)
-        if (mask.get(i)) kept.push_back(items[i]);
-    items = std::move(kept);
+int fake_roster::add_ref() {
+    return host_.note_returning(1, "add_ref");
 }
-
-void handle_vector::insert(void* item, std::uint32_t index) {
-    items.insert(items.begin() + std::min<std::size_t>(index, items.size()), item);
-}
-
-void string_buffer::append(const char* src, std::uint32_t max_len) {
-    text += bounded(src, max_len);
-}
-
-void string_buffer::assign(const char* src, std::uint32_t max_len) {
-    text = bounded(src, max_len);
-}
-
-void string_buffer::truncate(std::uint32_t n) {
-    if (n < text.size()) text.resize(n);
-}
-
-fake_roster::fake_roster(fake_host& host) : host_(host), log_(host.calls) {}
 
 quorvel::service_object* fake_roster::query(const quorvel::guid& cls) {
-    return logged<quorvel::service_object*>(log_, "query " + class_name(cls), nullptr);
+    note_class(host_, "query", cls);
+    return nullptr;
+}
+
+std::int32_t fake_roster::unused_4(std::uint32_t) {
+    return host_.note_returning(0, "unused_4");
 }
 
 bool fake_roster::playlist_name(std::uint32_t index, quorvel::text_buffer& out) {
-    log_.push_back("playlist_name " + num(index));
+    host_.note("playlist_name", index);
     if (index >= host_.playlists.size()) return false;
     out.assign(host_.playlists[index].name.c_str(), quorvel::unbounded);
     return true;
 }
 
+bool fake_roster::unused_6(std::uint32_t) {
+    return host_.note_returning(false, "unused_6");
+}
+
 std::int32_t fake_roster::playlist_item_count(std::uint32_t index) {
-    log_.push_back("playlist_item_count " + num(index));
+    host_.note("playlist_item_count", index);
     if (index >= host_.playlists.size()) return -1;
     const fake_playlist& list = host_.playlists[index];
     return list.roster_count.value_or(static_cast<std::int32_t>(list.items.size()));
 }
 
+std::int32_t fake_roster::unused_8() {
+    return host_.note_returning(0, "unused_8");
+}
+
 std::int32_t fake_roster::active_index() {
-    return logged(log_, "active_index", host_.active);
+    return host_.note_returning(host_.active, "active_index");
 }
 
 bool fake_roster::activate(std::uint32_t index) {
-    log_.push_back("activate " + num(index));
+    host_.note("activate", index);
     if (host_.fail_activate || index >= host_.playlists.size()) return false;
     host_.active = static_cast<std::int32_t>(index);
     return true;
 }
 
-fake_active_playlist::fake_active_playlist(fake_host& host) : host_(host), log_(host.calls) {}
+int fake_active_playlist::release() {
+    return host_.note_returning(1, "release");
+}
+
+int fake_active_playlist::add_ref() {
+    return host_.note_returning(1, "add_ref");
+}
 
 quorvel::service_object* fake_active_playlist::query(const quorvel::guid& cls) {
-    return logged<quorvel::service_object*>(log_, "query " + class_name(cls), nullptr);
+    note_class(host_, "query", cls);
+    return nullptr;
 }
 
 std::int32_t fake_active_playlist::item_count() {
-    log_.push_back("item_count");
+    host_.note("item_count");
     return host_.active < 0 ? -1 : static_cast<std::int32_t>(host_.active_list().items.size());
 }
 
+std::int32_t fake_active_playlist::unused(const char* slot) {
+    return host_.note_returning(0, slot);
+}
+
 bool fake_active_playlist::remove_masked(const quorvel::index_mask& mask) {
-    log_.push_back("remove_masked");
+    host_.note("remove_masked");
     if (host_.active < 0) return false;
     std::vector<void*>& items = host_.active_list().items;
     // Probe past the end too, so that an empty playlist still shows what the mask selects.
@@ -125,7 +122,7 @@ bool fake_active_playlist::remove_masked(const quorvel::index_mask& mask) {
 
 std::int32_t fake_active_playlist::insert_handles(quorvel::pointer_list& handles, std::int32_t a,
                                                   std::int32_t b, std::int32_t c, std::int32_t d) {
-    log_.push_back("insert_handles " + num(a) + " " + num(b) + " " + num(c) + " " + num(d));
+    host_.note("insert_handles", a, b, c, d);
     if (host_.active < 0) return 0;
     std::vector<void*>& items = host_.active_list().items;
     for (std::uint32_t i = 0, count = handles.count(); i < count; ++i)
@@ -135,35 +132,87 @@ std::int32_t fake_active_playlist::insert_handles(quorvel::pointer_list& handles
 
 fake_command_source::fake_command_source(fake_host& host, std::uint32_t kind,
                                          std::vector<quorvel::guid> commands, bool answers_ext)
-    : commands(std::move(commands)), kind(kind), answers_ext(answers_ext), host_(host),
-      log_(host.calls) {}
+    : commands(std::move(commands)), kind(kind), answers_ext(answers_ext), host_(host) {}
+
+int fake_command_source::release() {
+    return host_.note_returning(1, "release");
+}
+
+int fake_command_source::add_ref() {
+    return host_.note_returning(1, "add_ref");
+}
 
 quorvel::service_object* fake_command_source::query(const quorvel::guid& cls) {
-    bool answers = cls == quorvel::command_source_ext && answers_ext;
-    return logged<quorvel::service_object*>(log_, "query " + class_name(cls),
-                                            answers ? this : nullptr);
+    note_class(host_, "query", cls);
+    return cls == quorvel::command_source_ext && answers_ext ? this : nullptr;
+}
+
+std::uint32_t fake_command_source::default_state(std::uint32_t i) {
+    return host_.note_returning(quorvel::state_on, "default_state", i);
+}
+
+std::uint32_t fake_command_source::menu_kind() {
+    return host_.note_returning(kind, "menu_kind");
 }
 
 std::uint32_t fake_command_source::command_count() {
-    return logged(log_, "command_count", static_cast<std::uint32_t>(commands.size()));
+    return host_.note_returning(static_cast<std::uint32_t>(commands.size()), "command_count");
+}
+
+void fake_command_source::command_path(std::uint32_t i, quorvel::text_buffer&) {
+    host_.note("command_path", i);
+}
+
+bool fake_command_source::display_text(std::uint32_t i, quorvel::handle_list&,
+                                       quorvel::text_buffer&, std::uint32_t&) {
+    return host_.note_returning(false, "display_text", i);
 }
 
 void fake_command_source::execute(std::uint32_t index, quorvel::handle_list& handles) {
-    log_.push_back("execute " + num(index));
+    host_.note("execute", index);
     run(index, handles, quorvel::caller_none);
+}
+
+bool fake_command_source::unnamed_10(std::uint32_t i, quorvel::text_buffer&) {
+    return host_.note_returning(false, "unnamed_10", i);
+}
+
+std::uint32_t fake_command_source::unnamed_11(std::uint32_t i) {
+    return host_.note_returning(0u, "unnamed_11", i);
+}
+
+bool fake_command_source::display_text_for(std::uint32_t i, quorvel::handle_list&,
+                                           quorvel::text_buffer&, std::uint32_t&,
+                                           const quorvel::guid&) {
+    return host_.note_returning(false, "display_text_for", i);
 }
 
 void fake_command_source::execute_for(std::uint32_t index, quorvel::handle_list& handles,
                                       const quorvel::guid& caller) {
-    log_.push_back("execute_for " + num(index));
+    host_.note("execute_for", index);
     run(index, handles, caller);
 }
 
 bool fake_command_source::command_guid(std::uint32_t index, quorvel::guid& out) {
-    log_.push_back("command_guid " + num(index));
+    host_.note("command_guid", index);
     if (index >= commands.size()) return false;
     out = commands[index];
     return true;
+}
+
+bool fake_command_source::unnamed_15(std::uint32_t i, quorvel::text_buffer&) {
+    return host_.note_returning(false, "unnamed_15", i);
+}
+
+void fake_command_source::execute_step(std::uint32_t i, quorvel::handle_list&,
+                                       const quorvel::guid&) {
+    host_.note("execute_step", i);
+}
+
+bool fake_command_source::display_step(std::uint32_t i, quorvel::handle_list&,
+                                       quorvel::text_buffer&, std::uint32_t&,
+                                       const quorvel::guid&) {
+    return host_.note_returning(false, "display_step", i);
 }
 
 void fake_command_source::run(std::uint32_t index, quorvel::handle_list& handles,
@@ -178,20 +227,25 @@ void fake_command_source::run(std::uint32_t index, quorvel::handle_list& handles
         host_.remove_selection();
 }
 
-void fake_config_sink::write(const void* data, std::uint32_t length) {
-    log_.push_back("write " + num(length));
-    const auto* first = static_cast<const std::uint8_t*>(data);
-    bytes.insert(bytes.end(), first, first + length);
-}
-
-fake_host::fake_host() : roster(*this), active_service(*this), sink(calls) {}
+fake_host::fake_host(recording mode) : call_recorder(mode), roster(*this), active_service(*this) {}
 
 quorvel::service_object* fake_host::find_service(const quorvel::guid& cls, std::uint32_t index) {
-    calls.push_back("find_service " + class_name(cls) + " " + num(index));
+    if (recording_calls()) note("find_service", class_name(cls), index);
+    for (auto& [served_class, services] : served_)
+        if (served_class == cls) return index < services.size() ? services[index] : nullptr;
     if (cls == quorvel::playlist_roster_class) return index == 0 ? &roster : nullptr;
     if (cls == quorvel::active_playlist_class) return index == 0 ? &active_service : nullptr;
     if (cls == quorvel::command_source_class && index < sources_.size()) return sources_[index];
     return nullptr;
+}
+
+void fake_host::serve(const quorvel::guid& cls, std::vector<quorvel::service_object*> services) {
+    for (auto& [served_class, list] : served_)
+        if (served_class == cls) {
+            list = std::move(services);
+            return;
+        }
+    served_.emplace_back(cls, std::move(services));
 }
 
 fake_playlist& fake_host::add_playlist(std::string name, std::uint32_t items) {
@@ -217,31 +271,6 @@ fake_command_source& fake_host::add_source(std::uint32_t kind, std::vector<quorv
         std::make_unique<fake_command_source>(*this, kind, std::move(commands), answers_ext));
     sources_.push_back(own_sources_.back().get());
     return *own_sources_.back();
-}
-
-call_log fake_host::take_calls() {
-    call_log taken = std::move(calls);
-    calls.clear();
-    return taken;
-}
-
-void connect_component(fake_host& host) {
-    for (relayvo::config_int* flag :
-         {&relayvo::add_total, &relayvo::replace, &relayvo::add_index, &relayvo::use_custom_group,
-          &relayvo::force_on, &relayvo::show_numbers, &relayvo::move_files})
-        flag->value = 0;
-    relayvo::cust_group_name.set_text(relayvo::component_name_text);
-    disconnect_component();
-    relayvo::entries.name_paths_enabled = false;
-    relayvo::connect_host(&host, nullptr);
-}
-
-void disconnect_component() {
-    relayvo::clear_entries(relayvo::entries.index_labels);
-    relayvo::clear_entries(relayvo::entries.name_paths);
-    relayvo::playlist_count = 0;
-    relayvo::forget_active_playlist();
-    relayvo::connect_host(nullptr, nullptr);
 }
 
 } // namespace testing_support

@@ -1,4 +1,5 @@
 #include "tests/support/counting_heap.h"
+#include "tests/support/host_containers.h"
 #include "text/format.h"
 #include "text/plain_text.h"
 #include "text/utf8.h"
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace relayvo {
@@ -27,37 +29,17 @@ std::string read(text_buffer&& result) {
 #define EXPECT_FORMAT(expected, ...)                                                               \
     EXPECT_EQ(read(format_text(__VA_ARGS__)), expected) << "format_text(" #__VA_ARGS__ ")"
 
-// A text object of another implementation that logs every operation it gets
-// and keeps the pieces appended to it.
-class logging_text final : public quorvel::text_buffer {
-public:
-    explicit logging_text(std::string text) : text(std::move(text)) {}
-    const char* get_text() override {
-        log.push_back("get_text");
-        return text.c_str();
-    }
-    void append(const char* src, std::uint32_t max_len) override {
-        log.push_back("append");
-        pieces.emplace_back(src, bounded_length(src, max_len));
-        text += pieces.back();
-    }
-    void assign(const char* src, std::uint32_t max_len) override {
-        log.push_back("assign");
-        text.assign(src, bounded_length(src, max_len));
-    }
-    void truncate(std::uint32_t n) override {
-        log.push_back("truncate " + std::to_string(n));
-        if (n < text.size()) text.resize(n);
-    }
-    std::uint32_t length() override {
-        log.push_back("length");
-        return static_cast<std::uint32_t>(text.size());
-    }
+// A text object of another implementation that records every operation it gets.
+testing_support::string_buffer recording_text(std::string text) {
+    return testing_support::string_buffer(std::move(text), testing_support::recording::on);
+}
 
-    std::string text;
-    std::vector<std::string> log;
-    std::vector<std::string> pieces;
-};
+constexpr std::string_view append_call = "append ";
+
+// Whether a recorded call is an append.
+bool is_append(const std::string& call) {
+    return call.starts_with(append_call);
+}
 
 TEST(Format, ConversionLettersInBothCases) {
     EXPECT_FORMAT("abc", "%s", "abc");
@@ -189,26 +171,33 @@ TEST(Format, OutputReplacesWhatBufferHeld) {
 }
 
 TEST(Format, FormatIntoForeignTextTruncatesThenOnlyAppends) {
-    logging_text out("previous text");
+    auto out = recording_text("previous text");
     format_to(out, "a%+3d%%%s|%c%5s", 5, "xy", std::int32_t{'q'}, "end");
     EXPECT_EQ(out.text, "a+  5%xy|q  end");
-    ASSERT_FALSE(out.log.empty());
-    EXPECT_EQ(out.log.front(), "truncate 0");
-    EXPECT_EQ(static_cast<std::size_t>(std::count(out.log.begin(), out.log.end(), "append")),
-              out.log.size() - 1);
+    ASSERT_FALSE(out.calls.empty());
+    EXPECT_EQ(out.calls.front(), "truncate 0");
+    EXPECT_EQ(
+        static_cast<std::size_t>(std::count_if(out.calls.begin(), out.calls.end(), is_append)),
+        out.calls.size() - 1);
 }
 
 TEST(Format, AppendCharEncodesUtf8) {
     struct row {
         std::uint32_t value;
         const char* expected;
+        bool encoded; // a value without an encoding appends nothing
     };
-    for (row r : {row{'A', "xA"}, row{0xE9, "x\xC3\xA9"}, row{0x20AC, "x\xE2\x82\xAC"}, row{0, "x"},
-                  row{0x80000000u, "x"}, row{0xFFFFFFFFu, "x"}}) {
-        logging_text out("x");
+    for (row r :
+         {row{'A', "xA", true}, row{0xE9, "x\xC3\xA9", true}, row{0x20AC, "x\xE2\x82\xAC", true},
+          row{0, "x", true}, row{0x80000000u, "x", false}, row{0xFFFFFFFFu, "x", false}}) {
+        auto out = recording_text("x");
         append_char(out, r.value);
         EXPECT_EQ(out.text, r.expected) << r.value;
-        EXPECT_LE(out.log.size(), 1u) << r.value;
+        // The whole encoding in one append; NUL's is its one byte, which ends the piece.
+        std::string added = std::string(r.expected).substr(1);
+        EXPECT_EQ(out.calls, r.encoded ? testing_support::call_log{"append " + added}
+                                       : testing_support::call_log{})
+            << r.value;
     }
 }
 
@@ -234,14 +223,15 @@ TEST(Format, AppendRepeatedAppendsWholeCharacters) {
          }()},
     };
     for (const row& r : rows) {
-        logging_text out("");
+        auto out = recording_text("");
         append_repeated(out, r.value, r.n);
         EXPECT_EQ(out.text, r.expected) << r.value << " x" << r.n;
         std::size_t char_size = utf8_encode_char(r.value, nullptr);
-        for (const std::string& piece : out.pieces)
-            EXPECT_EQ(piece.size() % char_size, 0u) << "split character " << r.value;
-        for (const std::string& entry : out.log)
-            EXPECT_EQ(entry, "append");
+        for (const std::string& call : out.calls) {
+            ASSERT_TRUE(is_append(call)) << call;
+            EXPECT_EQ((call.size() - append_call.size()) % char_size, 0u)
+                << "split character " << r.value;
+        }
     }
 }
 

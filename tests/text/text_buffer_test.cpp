@@ -1,4 +1,5 @@
 #include "tests/support/counting_heap.h"
+#include "tests/support/host_containers.h"
 #include "text/plain_text.h"
 #include "text/text_buffer.h"
 
@@ -130,35 +131,15 @@ TEST(TextBuffer, SizeHintMakesRoomAtOnce) {
     }
 }
 
-// Any object of the text shape, reached only through its operations.
-class foreign_text final : public quorvel::text_buffer {
-public:
-    explicit foreign_text(std::string text) : text(std::move(text)) {}
-    const char* get_text() override {
-        ++get_text_calls;
-        return text.c_str();
-    }
-    void append(const char*, std::uint32_t) override { ++other_calls; }
-    void assign(const char*, std::uint32_t) override { ++other_calls; }
-    void truncate(std::uint32_t) override { ++other_calls; }
-    std::uint32_t length() override {
-        ++other_calls;
-        return static_cast<std::uint32_t>(text.size());
-    }
-    std::string text;
-    int get_text_calls = 0;
-    int other_calls = 0;
-};
-
 TEST(TextBuffer, CopyOfForeignTextReadsOnlyItsGetText) {
-    foreign_text source("hello");
+    // Any object of the text shape, reached only through its operations.
+    testing_support::string_buffer source("hello", testing_support::recording::on);
     text_buffer copy(static_cast<quorvel::text_buffer&>(source));
     EXPECT_STREQ(copy.get_text(), "hello");
     EXPECT_EQ(copy.length(), 5u);
     EXPECT_EQ(copy.block().mode(), growth_exact);
     EXPECT_EQ(copy.block().size(), 22u);
-    EXPECT_EQ(source.get_text_calls, 1);
-    EXPECT_EQ(source.other_calls, 0);
+    EXPECT_EQ(source.calls, testing_support::call_log{"get_text"});
 }
 
 TEST(TextBuffer, CopyOwnsSeparateMemory) {

@@ -1,0 +1,56 @@
+// What the fakes of the test kit share: a record of the calls made on them,
+// kept only when asked for, so that a benchmark's host costs nothing extra.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+namespace testing_support {
+
+// The calls made on a fake, in order, each as a short text ("activate 1").
+using call_log = std::vector<std::string>;
+
+// Whether a fake writes down the calls made on it.
+enum class recording { off, on };
+
+class call_recorder {
+public:
+    explicit call_recorder(recording mode) : on_(mode == recording::on) {}
+
+    // Whether calls are written down.
+    bool recording_calls() const { return on_; }
+    // Writes down `call` followed by each argument after a space, when recording.
+    template <class... Args>
+    void note(std::string_view call, const Args&... args) {
+        if (!on_) return;
+        std::string line(call);
+        ((line += ' ', line += as_text(args)), ...);
+        calls.push_back(std::move(line));
+    }
+    // Writes down the call as `note` does; returns `result`.
+    template <class T, class... Args>
+    T note_returning(T result, std::string_view call, const Args&... args) {
+        note(call, args...);
+        return result;
+    }
+    // Returns the calls written down so far and starts a new record.
+    call_log take_calls() { return std::exchange(calls, {}); }
+
+    call_log calls;
+
+private:
+    template <class T>
+    static std::string as_text(const T& value) {
+        if constexpr (std::is_arithmetic_v<T>)
+            return std::to_string(value);
+        else
+            return std::string(value);
+    }
+
+    bool on_;
+};
+
+} // namespace testing_support

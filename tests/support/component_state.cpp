@@ -1,0 +1,24 @@
+#include "tests/support/component_state.h"
+
+#include "commands/entry_table.h"
+#include "frame/host.h"
+#include "tests/support/config_state.h"
+
+namespace testing_support {
+
+void connect_component(quorvel::host_api& host) {
+    config_support::set_values({});
+    disconnect_component();
+    relayvo::entries.name_paths_enabled = false;
+    relayvo::connect_host(&host, nullptr);
+}
+
+void disconnect_component() {
+    relayvo::clear_entries(relayvo::entries.index_labels);
+    relayvo::clear_entries(relayvo::entries.name_paths);
+    relayvo::playlist_count = 0;
+    relayvo::forget_active_playlist();
+    relayvo::connect_host(nullptr, nullptr);
+}
+
+} // namespace testing_support
