@@ -12,7 +12,7 @@ using namespace testing_support;
 
 namespace {
 
-class CommandSources : public ::testing::Test {
+class command_sources_test : public ::testing::Test {
 protected:
     void SetUp() override {
         connect_component(host);
@@ -54,7 +54,7 @@ public:
     int refs = 0;
 };
 
-TEST_F(CommandSources, DefaultStatesFollowForceOn) {
+TEST_F(command_sources_test, default_states_follow_force_on) {
     for (std::uint32_t i : {0u, 2u, 50u}) {
         EXPECT_EQ(by_index.default_state(i), quorvel::state_on);
         EXPECT_EQ(by_name.default_state(i), quorvel::state_off);
@@ -66,7 +66,7 @@ TEST_F(CommandSources, DefaultStatesFollowForceOn) {
     }
 }
 
-TEST_F(CommandSources, BothBelongToTheContextMenuAndCountTheirLists) {
+TEST_F(command_sources_test, both_belong_to_the_context_menu_and_count_their_lists) {
     EXPECT_EQ(by_index.menu_kind(), quorvel::menu_context);
     EXPECT_EQ(by_name.menu_kind(), quorvel::menu_context);
     EXPECT_EQ(by_index.command_count(), 3u);
@@ -78,7 +78,7 @@ TEST_F(CommandSources, BothBelongToTheContextMenuAndCountTheirLists) {
     EXPECT_EQ(by_name.command_count(), 0u);
 }
 
-TEST_F(CommandSources, IndexCommandPathsAreZeroBasedAndUnbounded) {
+TEST_F(command_sources_test, index_command_paths_are_zero_based_and_unbounded) {
     EXPECT_EQ(index_path(0), "Relayvo/Playlist 0000");
     EXPECT_EQ(index_path(10), "Relayvo/Playlist 0010");
     EXPECT_EQ(index_path(12345), "Relayvo/Playlist 12345");
@@ -90,7 +90,7 @@ TEST_F(CommandSources, IndexCommandPathsAreZeroBasedAndUnbounded) {
     EXPECT_EQ(index_path(0), "/Playlist 0000");
 }
 
-TEST_F(CommandSources, NameCommandPathsComeFromTheTable) {
+TEST_F(command_sources_test, name_command_paths_come_from_the_table) {
     string_buffer out;
     by_name.command_path(2, out);
     EXPECT_EQ(out.text, "Relayvo/Blues");
@@ -101,7 +101,7 @@ TEST_F(CommandSources, NameCommandPathsComeFromTheTable) {
     EXPECT_EQ(untouched.text, "keep");
 }
 
-TEST_F(CommandSources, PlaylistViewHidesExactlyTheActivePlaylist) {
+TEST_F(command_sources_test, playlist_view_hides_exactly_the_active_playlist) {
     const char* labels[] = {"Rock", "Jazz", "Blues"};
     for (std::uint32_t i = 0; i < 3; ++i) {
         string_buffer out("unset");
@@ -125,7 +125,7 @@ TEST_F(CommandSources, PlaylistViewHidesExactlyTheActivePlaylist) {
     EXPECT_EQ(flags, 0u);
 }
 
-TEST_F(CommandSources, NameCommandsAreNeverDisplayed) {
+TEST_F(command_sources_test, name_commands_are_never_displayed) {
     string_buffer out;
     for (std::uint32_t i = 0; i < 3; ++i) {
         EXPECT_FALSE(by_name.display_text(i, selected, out, flags));
@@ -134,7 +134,7 @@ TEST_F(CommandSources, NameCommandsAreNeverDisplayed) {
     EXPECT_EQ(out.text, "");
 }
 
-TEST_F(CommandSources, EmptySelectionHidesAndDisablesEveryCommand) {
+TEST_F(command_sources_test, empty_selection_hides_and_disables_every_command) {
     string_buffer out;
     for (std::uint32_t i = 0; i < 3; ++i) {
         EXPECT_FALSE(by_index.display_text(i, nothing, out, flags));
@@ -148,7 +148,7 @@ TEST_F(CommandSources, EmptySelectionHidesAndDisablesEveryCommand) {
     EXPECT_EQ(host.active, 1);
 }
 
-TEST_F(CommandSources, QueryAnswersBothInterfacesWithItselfAndOneReference) {
+TEST_F(command_sources_test, query_answers_both_interfaces_with_itself_and_one_reference) {
     EXPECT_EQ(by_index.query(quorvel::command_source_ext), &by_index);
     EXPECT_EQ(by_name.query(quorvel::command_source_class), &by_name);
     EXPECT_EQ(by_index.query(quorvel::playlist_roster_class), nullptr);
@@ -163,7 +163,7 @@ TEST_F(CommandSources, QueryAnswersBothInterfacesWithItselfAndOneReference) {
     EXPECT_EQ(counted.refs, 2);
 }
 
-TEST_F(CommandSources, NoCommandHasAGuid) {
+TEST_F(command_sources_test, no_command_has_a_guid) {
     for (std::uint32_t i : {0u, 2u, 3u, 0xFFFFFFFFu}) {
         quorvel::guid out = test_guid(9);
         EXPECT_FALSE(by_index.command_guid(i, out));
@@ -172,7 +172,7 @@ TEST_F(CommandSources, NoCommandHasAGuid) {
     }
 }
 
-TEST_F(CommandSources, ExecuteDeliversToThePlaylistAtItsPosition) {
+TEST_F(command_sources_test, execute_delivers_to_the_playlist_at_its_position) {
     by_index.execute(2, selected);
     EXPECT_EQ(host.take_calls(),
               (call_log{"find_service roster 0", "activate 2", "insert_handles 0 -1 0 1"}));
@@ -185,7 +185,7 @@ TEST_F(CommandSources, ExecuteDeliversToThePlaylistAtItsPosition) {
     EXPECT_EQ(host.playlists[0].items.back(), track(100));
 }
 
-TEST_F(CommandSources, ExecuteOutOfRangeDoesNothing) {
+TEST_F(command_sources_test, execute_out_of_range_does_nothing) {
     by_index.execute(3, selected);
     by_index.execute_for(0xFFFFFFFFu, selected, quorvel::caller_playlist_view);
     by_name.execute(3, selected);

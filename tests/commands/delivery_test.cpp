@@ -11,7 +11,7 @@ using namespace testing_support;
 
 namespace {
 
-class Delivery : public ::testing::Test {
+class delivery_test : public ::testing::Test {
 protected:
     void SetUp() override {
         connect_component(host);
@@ -26,7 +26,7 @@ protected:
     std::vector<void*> target_before;
 };
 
-TEST_F(Delivery, ActivatesThenAppends) {
+TEST_F(delivery_test, activates_then_appends) {
     EXPECT_TRUE(relayvo::deliver_items(1, handles));
     EXPECT_EQ(host.take_calls(), (call_log{"find_service roster 0", "activate 1",
                                            "find_service active 0", "insert_handles 0 -1 0 1"}));
@@ -37,7 +37,7 @@ TEST_F(Delivery, ActivatesThenAppends) {
     EXPECT_EQ(host.active, 1); // the target stays active
 }
 
-TEST_F(Delivery, ReplaceEmptiesTheTargetWithAFullMaskFirst) {
+TEST_F(delivery_test, replace_empties_the_target_with_a_full_mask_first) {
     relayvo::replace.value = 1;
     EXPECT_TRUE(relayvo::deliver_items(1, handles));
     EXPECT_EQ(host.take_calls(),
@@ -49,7 +49,7 @@ TEST_F(Delivery, ReplaceEmptiesTheTargetWithAFullMaskFirst) {
     EXPECT_EQ(host.active, 1);
 }
 
-TEST_F(Delivery, KeepsTheActivePlaylistServiceOnceFound) {
+TEST_F(delivery_test, keeps_the_active_playlist_service_once_found) {
     relayvo::deliver_items(1, handles);
     host.take_calls();
     EXPECT_TRUE(relayvo::deliver_items(0, handles));
@@ -58,7 +58,7 @@ TEST_F(Delivery, KeepsTheActivePlaylistServiceOnceFound) {
     EXPECT_EQ(host.playlists[0].items.back(), track(101));
 }
 
-TEST_F(Delivery, FailedActivationTouchesNoPlaylist) {
+TEST_F(delivery_test, failed_activation_touches_no_playlist) {
     relayvo::replace.value = 1;
     host.fail_activate = true;
     EXPECT_FALSE(relayvo::deliver_items(1, handles));

@@ -12,7 +12,7 @@ using namespace testing_support;
 
 namespace {
 
-class EntryTable : public ::testing::Test {
+class entry_table_test : public ::testing::Test {
 protected:
     void SetUp() override { connect_component(host); }
     void TearDown() override { disconnect_component(); }
@@ -41,7 +41,7 @@ struct label_case {
     const char* last;
 };
 
-TEST_F(EntryTable, NumberWidthFollowsTheDigitsOfThePlaylistCount) {
+TEST_F(entry_table_test, number_width_follows_the_digits_of_the_playlist_count) {
     const label_case cases[] = {
         {9, 1, 1, "1. P0 (0)", "9. P8 (8)"},
         {9, 1, 0, "1. P0", "9. P8"},
@@ -75,7 +75,7 @@ TEST_F(EntryTable, NumberWidthFollowsTheDigitsOfThePlaylistCount) {
     }
 }
 
-TEST_F(EntryTable, NoPlaylistsGiveEmptyLists) {
+TEST_F(entry_table_test, no_playlists_give_empty_lists) {
     relayvo::add_index.value = 1;
     relayvo::show_numbers.value = 1;
     rebuild();
@@ -85,7 +85,7 @@ TEST_F(EntryTable, NoPlaylistsGiveEmptyLists) {
     EXPECT_TRUE(host.calls.empty());
 }
 
-TEST_F(EntryTable, NegativeItemCountDropsOnlyTheCount) {
+TEST_F(entry_table_test, negative_item_count_drops_only_the_count) {
     add_numbered(12);
     host.playlists[2].name = "Rock";
     host.playlists[2].roster_count = 42;
@@ -99,7 +99,7 @@ TEST_F(EntryTable, NegativeItemCountDropsOnlyTheCount) {
     EXPECT_EQ(label(2), "03. Rock");
 }
 
-TEST_F(EntryTable, ActivePlaylistCountComesFromTheActivePlaylistService) {
+TEST_F(entry_table_test, active_playlist_count_comes_from_the_active_playlist_service) {
     add_numbered(3);
     host.playlists[1].items = {track(1), track(2), track(3), track(4), track(5)};
     host.playlists[1].roster_count = 99;
@@ -111,7 +111,7 @@ TEST_F(EntryTable, ActivePlaylistCountComesFromTheActivePlaylistService) {
     EXPECT_EQ(label(2), "P2 (2)");
 }
 
-TEST_F(EntryTable, CommandGroupFollowsTheCustomGroupSetting) {
+TEST_F(entry_table_test, command_group_follows_the_custom_group_setting) {
     EXPECT_STREQ(relayvo::command_group(), "Relayvo");
     relayvo::cust_group_name.set_text("Favourites");
     EXPECT_STREQ(relayvo::command_group(), "Relayvo");
@@ -121,7 +121,7 @@ TEST_F(EntryTable, CommandGroupFollowsTheCustomGroupSetting) {
     EXPECT_STREQ(relayvo::command_group(), "");
 }
 
-TEST_F(EntryTable, CommandPathsUseTheGroupAndThePlaylistName) {
+TEST_F(entry_table_test, command_paths_use_the_group_and_the_playlist_name) {
     host.add_playlist("Rock");
     host.add_playlist("Jazz");
     relayvo::show_numbers.value = 1;
@@ -141,7 +141,7 @@ TEST_F(EntryTable, CommandPathsUseTheGroupAndThePlaylistName) {
     EXPECT_EQ(path(1), "/Jazz");
 }
 
-TEST_F(EntryTable, TurningShowNumbersOffAndRebuildingEmptiesThePaths) {
+TEST_F(entry_table_test, turning_show_numbers_off_and_rebuilding_empties_the_paths) {
     add_numbered(3);
     relayvo::show_numbers.value = 1;
     rebuild();
@@ -153,7 +153,7 @@ TEST_F(EntryTable, TurningShowNumbersOffAndRebuildingEmptiesThePaths) {
     EXPECT_EQ(relayvo::entries.label_count(), 3u);
 }
 
-TEST_F(EntryTable, RenameUpdatesLabelAndPathOfOnePlaylist) {
+TEST_F(entry_table_test, rename_updates_label_and_path_of_one_playlist) {
     add_numbered(3);
     relayvo::add_index.value = 1;
     relayvo::add_total.value = 1;
@@ -172,7 +172,7 @@ TEST_F(EntryTable, RenameUpdatesLabelAndPathOfOnePlaylist) {
                                     "find_service roster 0", "playlist_item_count 2"}));
 }
 
-TEST_F(EntryTable, RenameBeforeTheNextRebuildKeepsPathsAsTheLastRebuildLeftThem) {
+TEST_F(entry_table_test, rename_before_the_next_rebuild_keeps_paths_as_the_last_rebuild_left_them) {
     add_numbered(2);
     rebuild();
     relayvo::show_numbers.value = 1; // as loading a configuration does: no rebuild
@@ -188,7 +188,7 @@ TEST_F(EntryTable, RenameBeforeTheNextRebuildKeepsPathsAsTheLastRebuildLeftThem)
     EXPECT_EQ(path(1), "Relayvo/Soul");
 }
 
-TEST_F(EntryTable, RenameOutOfRangeChangesNothing) {
+TEST_F(entry_table_test, rename_out_of_range_changes_nothing) {
     add_numbered(2);
     relayvo::show_numbers.value = 1;
     rebuild();
@@ -203,7 +203,7 @@ TEST_F(EntryTable, RenameOutOfRangeChangesNothing) {
     EXPECT_TRUE(host.calls.empty());
 }
 
-TEST_F(EntryTable, ClearEntriesEmptiesAListHoldingMissingCells) {
+TEST_F(entry_table_test, clear_entries_empties_a_list_holding_missing_cells) {
     add_numbered(3);
     rebuild();
     relayvo::pointer_list& labels = relayvo::entries.index_labels;

@@ -14,7 +14,7 @@ using namespace testing_support;
 
 namespace {
 
-class Move : public ::testing::Test {
+class move_test : public ::testing::Test {
 protected:
     void SetUp() override {
         connect_component(host);
@@ -48,7 +48,7 @@ protected:
     std::vector<void*> target_before;
 };
 
-TEST_F(Move, FromThePlaylistViewRemovesTheSelectionThenDelivers) {
+TEST_F(move_test, from_the_playlist_view_removes_the_selection_then_delivers) {
     by_index.execute_for(1, selected, quorvel::caller_playlist_view);
     EXPECT_EQ(host.take_calls(),
               (call_log{"find_service command_source 0", "menu_kind", "release",
@@ -62,7 +62,7 @@ TEST_F(Move, FromThePlaylistViewRemovesTheSelectionThenDelivers) {
     EXPECT_EQ(host.active, 1);
 }
 
-TEST_F(Move, FromAnyOtherCallerOnlyDelivers) {
+TEST_F(move_test, from_any_other_caller_only_delivers) {
     for (const quorvel::guid& caller : {quorvel::caller_none, test_guid(3)}) {
         by_index.execute_for(1, selected, caller);
         EXPECT_EQ(host.take_calls(),
@@ -77,7 +77,7 @@ TEST_F(Move, FromAnyOtherCallerOnlyDelivers) {
     EXPECT_EQ(target().size(), 7u);
 }
 
-TEST_F(Move, WithMoveFilesOffThePlaylistViewOnlyDelivers) {
+TEST_F(move_test, with_move_files_off_the_playlist_view_only_delivers) {
     relayvo::move_files.value = 0;
     by_index.execute_for(1, selected, quorvel::caller_playlist_view);
     EXPECT_EQ(host.take_calls(),
@@ -85,7 +85,7 @@ TEST_F(Move, WithMoveFilesOffThePlaylistViewOnlyDelivers) {
     EXPECT_EQ(source(), source_before);
 }
 
-TEST_F(Move, FailedActivationPutsTheRemovedTracksBackIntoTheSource) {
+TEST_F(move_test, failed_activation_puts_the_removed_tracks_back_into_the_source) {
     host.fail_activate = true;
     by_index.execute_for(1, selected, quorvel::caller_playlist_view);
     call_log calls = host.take_calls();
@@ -100,7 +100,7 @@ TEST_F(Move, FailedActivationPutsTheRemovedTracksBackIntoTheSource) {
     EXPECT_EQ(target(), target_before);
 }
 
-TEST_F(Move, FailedActivationWithoutRemovalPutsNothingBack) {
+TEST_F(move_test, failed_activation_without_removal_puts_nothing_back) {
     host.fail_activate = true;
     by_index.execute_for(1, selected, quorvel::caller_none);
     EXPECT_EQ(host.take_calls(), (call_log{"find_service roster 0", "activate 1"}));

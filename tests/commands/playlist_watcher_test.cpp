@@ -15,7 +15,7 @@ using namespace testing_support;
 
 namespace {
 
-class PlaylistWatcher : public ::testing::Test {
+class playlist_watcher_test : public ::testing::Test {
 protected:
     void SetUp() override { connect_component(host); }
     void TearDown() override { disconnect_component(); }
@@ -30,7 +30,7 @@ protected:
     relayvo::playlist_watcher watcher;
 };
 
-TEST_F(PlaylistWatcher, CreatedCreatedRemovedCountsOneAndRebuildsThreeTimes) {
+TEST_F(playlist_watcher_test, created_created_removed_counts_one_and_rebuilds_three_times) {
     host.add_playlist("Rock");
     watcher.on_playlist_created(0, "Rock", 4);
     host.add_playlist("Jazz");
@@ -44,7 +44,7 @@ TEST_F(PlaylistWatcher, CreatedCreatedRemovedCountsOneAndRebuildsThreeTimes) {
     EXPECT_STREQ(relayvo::entries.label(0), "Jazz");
 }
 
-TEST_F(PlaylistWatcher, RemovalAtZeroLeavesTheCountAtZeroAndTheTableEmpty) {
+TEST_F(playlist_watcher_test, removal_at_zero_leaves_the_count_at_zero_and_the_table_empty) {
     relayvo::show_numbers.value = 1;
     watcher.on_playlist_removed(0);
     EXPECT_EQ(relayvo::playlist_count, 0u);
@@ -60,7 +60,7 @@ TEST_F(PlaylistWatcher, RemovalAtZeroLeavesTheCountAtZeroAndTheTableEmpty) {
     EXPECT_EQ(relayvo::entries.path_count(), 1u);
 }
 
-TEST_F(PlaylistWatcher, ListChangeRebuildsFromTheHost) {
+TEST_F(playlist_watcher_test, list_change_rebuilds_from_the_host) {
     host.add_playlist("Rock");
     host.add_playlist("Jazz");
     watcher.on_playlist_created(0, "Rock", 4);
@@ -75,7 +75,7 @@ TEST_F(PlaylistWatcher, ListChangeRebuildsFromTheHost) {
     EXPECT_STREQ(relayvo::entries.label(1), "Rock");
 }
 
-TEST_F(PlaylistWatcher, RenamePatchesOneEntryWithoutRebuilding) {
+TEST_F(playlist_watcher_test, rename_patches_one_entry_without_rebuilding) {
     host.add_playlist("Rock");
     host.add_playlist("Jazz");
     watcher.on_playlist_created(0, "Rock", 4);

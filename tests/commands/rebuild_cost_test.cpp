@@ -16,7 +16,7 @@ using namespace testing_support;
 
 namespace {
 
-class RebuildCost : public ::testing::Test {
+class rebuild_cost_test : public ::testing::Test {
 protected:
     void SetUp() override { connect_component(host); }
     void TearDown() override { disconnect_component(); }
@@ -46,7 +46,7 @@ protected:
     fake_host host{recording::on};
 };
 
-TEST_F(RebuildCost, HostCallsPerPlaylistAreExact) {
+TEST_F(rebuild_cost_test, host_calls_per_playlist_are_exact) {
     add_playlists(4);
     host.active = 2;
     relayvo::show_numbers.value = 1; // add_total stays off: counts are fetched all the same
@@ -76,7 +76,7 @@ TEST_F(RebuildCost, HostCallsPerPlaylistAreExact) {
     EXPECT_EQ(again.size(), expected.size() - 1);
 }
 
-TEST_F(RebuildCost, AllocatorCallsPerPlaylistDoNotGrowWithThePlaylistCount) {
+TEST_F(rebuild_cost_test, allocator_calls_per_playlist_do_not_grow_with_the_playlist_count) {
     relayvo::add_index.value = 1;
     relayvo::add_total.value = 1;
     relayvo::show_numbers.value = 1;
@@ -89,7 +89,7 @@ TEST_F(RebuildCost, AllocatorCallsPerPlaylistDoNotGrowWithThePlaylistCount) {
     EXPECT_LE(many, few);
 }
 
-TEST_F(RebuildCost, MenuQueriesReadTheTableWithoutAllocating) {
+TEST_F(rebuild_cost_test, menu_queries_read_the_table_without_allocating) {
     add_playlists(12);
     relayvo::add_index.value = 1;
     relayvo::show_numbers.value = 1;

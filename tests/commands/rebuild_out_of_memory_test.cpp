@@ -15,7 +15,7 @@ using namespace testing_support;
 
 namespace {
 
-class RebuildOutOfMemory : public ::testing::Test {
+class rebuild_out_of_memory_test : public ::testing::Test {
 protected:
     void SetUp() override {
         connect_component(host);
@@ -69,7 +69,7 @@ protected:
     fake_host host;
 };
 
-TEST_F(RebuildOutOfMemory, EachFailedAllocatorCallLeavesAUsableTable) {
+TEST_F(rebuild_out_of_memory_test, each_failed_allocator_call_leaves_a_usable_table) {
     std::size_t calls = 0;
     {
         counting_heap heap;
@@ -105,7 +105,7 @@ TEST_F(RebuildOutOfMemory, EachFailedAllocatorCallLeavesAUsableTable) {
     EXPECT_STREQ(relayvo::entries.path(2), "Relayvo/Blues");
 }
 
-TEST_F(RebuildOutOfMemory, FirstRebuildWithoutMemoryLeavesNoEntries) {
+TEST_F(rebuild_out_of_memory_test, first_rebuild_without_memory_leaves_no_entries) {
     {
         counting_heap heap;
         heap.fail_all(true);
@@ -116,7 +116,7 @@ TEST_F(RebuildOutOfMemory, FirstRebuildWithoutMemoryLeavesNoEntries) {
     expect_usable_table();
 }
 
-TEST_F(RebuildOutOfMemory, LaterRebuildWithoutMemoryKeepsOneEntryPerPlaylist) {
+TEST_F(rebuild_out_of_memory_test, later_rebuild_without_memory_keeps_one_entry_per_playlist) {
     relayvo::rebuild_entries();
     host.playlists[1].name = "Soul";
     {

@@ -12,7 +12,7 @@ using namespace testing_support;
 
 namespace {
 
-class RunCommand : public ::testing::Test {
+class run_command_test : public ::testing::Test {
 protected:
     void SetUp() override { connect_component(host); }
     void TearDown() override { disconnect_component(); }
@@ -37,7 +37,7 @@ protected:
     const quorvel::guid wanted = test_guid(42);
 };
 
-TEST_F(RunCommand, RunsTheFirstMatchOnceThroughTheExtendedInterface) {
+TEST_F(run_command_test, runs_the_first_match_once_through_the_extended_interface) {
     fake_command_source& context = host.add_source(quorvel::menu_context, {wanted, wanted});
     fake_command_source& first = host.add_source(quorvel::menu_main, {test_guid(1)});
     fake_command_source& second =
@@ -63,14 +63,14 @@ TEST_F(RunCommand, RunsTheFirstMatchOnceThroughTheExtendedInterface) {
     EXPECT_EQ(context.executions + first.executions + later.executions, 0);
 }
 
-TEST_F(RunCommand, ExecutesInsideTheRunCommandCallStackLabel) {
+TEST_F(run_command_test, executes_inside_the_run_command_call_stack_label) {
     fake_command_source& source = host.add_source(quorvel::menu_main, {wanted});
     EXPECT_TRUE(relayvo::run_command(quorvel::menu_main, wanted, handles, quorvel::caller_none));
     EXPECT_EQ(source.executed_label, "menu_manager::run_command(), by GUID");
     EXPECT_EQ(uCallStackTracker_top(), nullptr);
 }
 
-TEST_F(RunCommand, UnknownGuidReleasesEverySourceAndReturnsFalse) {
+TEST_F(run_command_test, unknown_guid_releases_every_source_and_returns_false) {
     fake_command_source& a = host.add_source(quorvel::menu_main, {test_guid(1), test_guid(2)});
     fake_command_source& b = host.add_source(quorvel::menu_context, {wanted});
     EXPECT_FALSE(relayvo::run_command(quorvel::menu_main, wanted, handles, quorvel::caller_none));
@@ -84,7 +84,7 @@ TEST_F(RunCommand, UnknownGuidReleasesEverySourceAndReturnsFalse) {
     EXPECT_EQ(a.executions + b.executions, 0);
 }
 
-TEST_F(RunCommand, SourceRefusingTheExtendedInterfaceNeverMatches) {
+TEST_F(run_command_test, source_refusing_the_extended_interface_never_matches) {
     fake_command_source& refusing = host.add_source(quorvel::menu_main, {wanted}, false);
     EXPECT_FALSE(relayvo::run_command(quorvel::menu_main, wanted, handles, quorvel::caller_none));
     EXPECT_EQ(host.take_calls(),
@@ -93,7 +93,7 @@ TEST_F(RunCommand, SourceRefusingTheExtendedInterfaceNeverMatches) {
     EXPECT_EQ(refusing.executions, 0);
 }
 
-TEST_F(RunCommand, OnlySourcesOfTheAskedKindAreSearched) {
+TEST_F(run_command_test, only_sources_of_the_asked_kind_are_searched) {
     fake_command_source& main = host.add_source(quorvel::menu_main, {wanted});
     fake_command_source& context = host.add_source(quorvel::menu_context, {wanted});
     EXPECT_TRUE(relayvo::run_command(quorvel::menu_context, wanted, handles, quorvel::caller_none));
@@ -103,7 +103,7 @@ TEST_F(RunCommand, OnlySourcesOfTheAskedKindAreSearched) {
     EXPECT_EQ(context.executions, 1);
 }
 
-TEST_F(RunCommand, TheComponentsOwnCommandsAreNeverSelected) {
+TEST_F(run_command_test, the_components_own_commands_are_never_selected) {
     host.add_playlist("Rock");
     relayvo::playlist_count = 1;
     relayvo::rebuild_entries();
@@ -118,7 +118,7 @@ TEST_F(RunCommand, TheComponentsOwnCommandsAreNeverSelected) {
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "activate 0"), 0);
 }
 
-TEST_F(RunCommand, MainMenuCommandRunsWithNoTracksAndNoCaller) {
+TEST_F(run_command_test, main_menu_command_runs_with_no_tracks_and_no_caller) {
     fake_command_source& context = host.add_source(quorvel::menu_context, {wanted});
     fake_command_source& main = host.add_source(quorvel::menu_main, {wanted});
     EXPECT_TRUE(relayvo::run_main_menu_command(wanted));

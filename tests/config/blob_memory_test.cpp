@@ -14,7 +14,7 @@ using config_support::bytes;
 using config_support::config_values;
 using config_support::recording_sink;
 
-class BlobMemoryTest : public ::testing::Test {
+class blob_memory_test : public ::testing::Test {
 protected:
     void SetUp() override { config_support::set_values(config_support::sample_values()); }
     void TearDown() override { config_support::set_values({}); }
@@ -26,7 +26,7 @@ protected:
     }
 };
 
-TEST_F(BlobMemoryTest, FailedSaveWritesOnlyWholeRecords) {
+TEST_F(blob_memory_test, failed_save_writes_only_whole_records) {
     auto reference = config_support::split_records(save());
     ASSERT_TRUE(reference);
     std::size_t failures = 0;
@@ -56,7 +56,7 @@ TEST_F(BlobMemoryTest, FailedSaveWritesOnlyWholeRecords) {
     EXPECT_EQ(config_support::current_values(), config_support::sample_values());
 }
 
-TEST_F(BlobMemoryTest, SaveWithoutMemoryKeepsRecordsNeedingNone) {
+TEST_F(blob_memory_test, save_without_memory_keeps_records_needing_none) {
     relayvo::cust_group_name.set_text("");
     bytes saved;
     {
@@ -69,7 +69,7 @@ TEST_F(BlobMemoryTest, SaveWithoutMemoryKeepsRecordsNeedingNone) {
     EXPECT_EQ(saved, expected.data);
 }
 
-TEST_F(BlobMemoryTest, FailedLoadSetsEachVariableWhollyOrNotAtAll) {
+TEST_F(blob_memory_test, failed_load_sets_each_variable_wholly_or_not_at_all) {
     const bytes blob = save();
     const config_values loaded = config_support::sample_values();
     const config_values before{};

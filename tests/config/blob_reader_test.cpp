@@ -17,7 +17,7 @@ using config_support::blob_builder;
 using config_support::bytes;
 using config_support::config_values;
 
-class BlobReaderTest : public ::testing::Test {
+class blob_reader_test : public ::testing::Test {
 protected:
     void SetUp() override { config_support::set_values({}); }
     void TearDown() override { config_support::set_values({}); }
@@ -35,7 +35,7 @@ blob_builder add_index_on() {
     return std::move(blob_builder().int_record("add_index", 1));
 }
 
-TEST_F(BlobReaderTest, BlobsOfFourBytesOrLessChangeNothing) {
+TEST_F(blob_reader_test, blobs_of_four_bytes_or_less_change_nothing) {
     blob_builder full = add_index_on();
     for (std::size_t n = 0; n <= 4; ++n) {
         config_support::load_blob(full.cut(n));
@@ -43,7 +43,7 @@ TEST_F(BlobReaderTest, BlobsOfFourBytesOrLessChangeNothing) {
     }
 }
 
-TEST_F(BlobReaderTest, DamagedOrForeignBlobs) {
+TEST_F(blob_reader_test, damaged_or_foreign_blobs) {
     const blob_builder long_text = std::move(blob_builder().record("cust_group_name", "abcdefgh"));
     const reader_case cases[] = {
         {"one record", add_index_on().data, {.add_index = 1}},
@@ -112,7 +112,7 @@ TEST_F(BlobReaderTest, DamagedOrForeignBlobs) {
     }
 }
 
-TEST_F(BlobReaderTest, RecordOrderDoesNotMatter) {
+TEST_F(blob_reader_test, record_order_does_not_matter) {
     const config_values v = config_support::sample_values();
     std::vector<blob_builder> records(8);
     records[0].int_record("add_total", v.add_total);
@@ -136,7 +136,7 @@ TEST_F(BlobReaderTest, RecordOrderDoesNotMatter) {
     EXPECT_EQ(config_support::current_values(), v);
 }
 
-TEST_F(BlobReaderTest, LoadingRebuildsNothing) {
+TEST_F(blob_reader_test, loading_rebuilds_nothing) {
     testing_support::fake_host host(testing_support::recording::on);
     testing_support::connect_component(host);
     relayvo::playlist_count = 2;

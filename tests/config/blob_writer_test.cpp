@@ -27,7 +27,7 @@ void append_flag_writes(std::vector<std::uint32_t>& writes) {
         writes.insert(writes.end(), {4, key_length, 4, 4});
 }
 
-class BlobWriterTest : public ::testing::Test {
+class blob_writer_test : public ::testing::Test {
 protected:
     void SetUp() override { config_support::set_values({}); }
     void TearDown() override { config_support::set_values({}); }
@@ -39,7 +39,7 @@ protected:
     }
 };
 
-TEST_F(BlobWriterTest, DefaultsGiveOneRecordPerVariableInListOrder) {
+TEST_F(blob_writer_test, defaults_give_one_record_per_variable_in_list_order) {
     const bytes head = {0x0f, 0,   0,   0,   'c', 'u', 's', 't', '_', 'g', 'r', 'o', 'u', 'p', '_',
                         'n',  'a', 'm', 'e', 7,   0,   0,   0,   'R', 'e', 'l', 'a', 'y', 'v', 'o'};
     blob_builder expected;
@@ -51,7 +51,7 @@ TEST_F(BlobWriterTest, DefaultsGiveOneRecordPerVariableInListOrder) {
     EXPECT_EQ(saved.size() - head.size(), 155u);
 }
 
-TEST_F(BlobWriterTest, AddIndexOnGivesTheSixthRecord) {
+TEST_F(blob_writer_test, add_index_on_gives_the_sixth_record) {
     relayvo::add_index.value = 1;
     const bytes add_index_record = {0x09, 0,   0, 0, 'a', 'd', 'd', '_', 'i', 'n', 'd',
                                     'e',  'x', 4, 0, 0,   0,   1,   0,   0,   0};
@@ -65,13 +65,13 @@ TEST_F(BlobWriterTest, AddIndexOnGivesTheSixthRecord) {
     EXPECT_EQ(bytes(saved.begin() + offset, saved.begin() + offset + 21), add_index_record);
 }
 
-TEST_F(BlobWriterTest, EveryRecordIsFourWrites) {
+TEST_F(blob_writer_test, every_record_is_four_writes) {
     std::vector<std::uint32_t> expected = {4, 15, 4, 7};
     append_flag_writes(expected);
     EXPECT_EQ(save().writes, expected);
 }
 
-TEST_F(BlobWriterTest, EmptyTextRecordIs23BytesInThreeWrites) {
+TEST_F(blob_writer_test, empty_text_record_is_23_bytes_in_three_writes) {
     relayvo::cust_group_name.set_text("");
     std::vector<std::uint32_t> expected_writes = {4, 15, 4};
     append_flag_writes(expected_writes);
@@ -85,7 +85,7 @@ TEST_F(BlobWriterTest, EmptyTextRecordIs23BytesInThreeWrites) {
     EXPECT_EQ(sink.bytes_written, expected.data);
 }
 
-TEST_F(BlobWriterTest, SaveKeepsAndLoadRestoresEveryVariable) {
+TEST_F(blob_writer_test, save_keeps_and_load_restores_every_variable) {
     config_support::set_values(config_support::sample_values());
     bytes saved = save().bytes_written;
     EXPECT_EQ(config_support::current_values(), config_support::sample_values());

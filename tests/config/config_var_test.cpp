@@ -12,7 +12,7 @@ namespace {
 using config_support::bytes;
 using config_support::recording_sink;
 
-class ConfigVarTest : public ::testing::Test {
+class config_var_test : public ::testing::Test {
 protected:
     void SetUp() override { config_support::set_values({}); }
     void TearDown() override { config_support::set_values({}); }
@@ -24,7 +24,7 @@ protected:
     }
 };
 
-TEST_F(ConfigVarTest, ListRunsFromLastConstructedWithDefaults) {
+TEST_F(config_var_test, list_runs_from_last_constructed_with_defaults) {
     std::vector<std::string> keys;
     for (relayvo::config_var* var = relayvo::config_var_list; var; var = var->next)
         keys.push_back(var->key.get());
@@ -35,7 +35,7 @@ TEST_F(ConfigVarTest, ListRunsFromLastConstructedWithDefaults) {
     EXPECT_EQ(relayvo::add_total.next, nullptr);
 }
 
-TEST_F(ConfigVarTest, IntWritesFourLittleEndianBytesInOneWrite) {
+TEST_F(config_var_test, int_writes_four_little_endian_bytes_in_one_write) {
     recording_sink sink;
     relayvo::add_index.value = -1;
     EXPECT_TRUE(relayvo::add_index.write_value(sink));
@@ -45,7 +45,7 @@ TEST_F(ConfigVarTest, IntWritesFourLittleEndianBytesInOneWrite) {
     EXPECT_EQ(sink.bytes_written, (bytes{0xff, 0xff, 0xff, 0xff, 0x78, 0x56, 0x34, 0x12}));
 }
 
-TEST_F(ConfigVarTest, IntReadsExactlyFourBytes) {
+TEST_F(config_var_test, int_reads_exactly_four_bytes) {
     struct row {
         bytes value;
         std::int32_t expected;
@@ -69,7 +69,7 @@ TEST_F(ConfigVarTest, IntReadsExactlyFourBytes) {
     EXPECT_TRUE(relayvo::add_index.on());
 }
 
-TEST_F(ConfigVarTest, TextWritesItsBytesWithoutNul) {
+TEST_F(config_var_test, text_writes_its_bytes_without_nul) {
     recording_sink sink;
     EXPECT_TRUE(relayvo::cust_group_name.write_value(sink));
     relayvo::cust_group_name.set_text("");
@@ -78,14 +78,14 @@ TEST_F(ConfigVarTest, TextWritesItsBytesWithoutNul) {
     EXPECT_EQ(sink.bytes_written, (bytes{'R', 'e', 'l', 'a', 'y', 'v', 'o'}));
 }
 
-TEST_F(ConfigVarTest, TextReadStopsAtNulOrLength) {
+TEST_F(config_var_test, text_read_stops_at_nul_or_length) {
     read(relayvo::cust_group_name, {'a', 'b', 'c', 0, 'd', 'e', 'f'});
     EXPECT_STREQ(relayvo::cust_group_name.text(), "abc");
     read(relayvo::cust_group_name, {'x', 'y', 'z'});
     EXPECT_STREQ(relayvo::cust_group_name.text(), "xyz");
 }
 
-TEST_F(ConfigVarTest, TextReadOfNothingLeavesNoCopy) {
+TEST_F(config_var_test, text_read_of_nothing_leaves_no_copy) {
     read(relayvo::cust_group_name, {});
     EXPECT_EQ(relayvo::cust_group_name.value.text, nullptr);
     EXPECT_STREQ(relayvo::cust_group_name.text(), "");
@@ -96,7 +96,7 @@ TEST_F(ConfigVarTest, TextReadOfNothingLeavesNoCopy) {
     EXPECT_STREQ(relayvo::cust_group_name.text(), "");
 }
 
-TEST_F(ConfigVarTest, SetTextTakesTheWholeTextAndEmptyLeavesNone) {
+TEST_F(config_var_test, set_text_takes_the_whole_text_and_empty_leaves_none) {
     std::string text = "Group one";
     relayvo::cust_group_name.set_text(text.c_str());
     text = "overwritten";

@@ -7,7 +7,7 @@ namespace {
 
 using config_support::bytes;
 
-TEST(LittleEndianTest, WriteU32IsOneWriteOfFourBytesLowFirst) {
+TEST(little_endian_test, write_u32_is_one_write_of_four_bytes_low_first) {
     config_support::recording_sink sink;
     relayvo::write_u32(sink, 0x01020304);
     relayvo::write_u32(sink, 0xffffffff);
@@ -15,7 +15,7 @@ TEST(LittleEndianTest, WriteU32IsOneWriteOfFourBytesLowFirst) {
     EXPECT_EQ(sink.bytes_written, (bytes{4, 3, 2, 1, 0xff, 0xff, 0xff, 0xff}));
 }
 
-TEST(LittleEndianTest, LoadU32ReadsLowByteFirst) {
+TEST(little_endian_test, load_u32_reads_low_byte_first) {
     const std::uint8_t value[] = {0xff, 0x00, 0x01, 0x80};
     EXPECT_EQ(relayvo::load_u32(value), 0x800100ffu);
 }

@@ -11,7 +11,7 @@ std::string_view contents(const relayvo::memory_sink& sink) {
     return {reinterpret_cast<const char*>(sink.block.data()), sink.block.size()};
 }
 
-TEST(MemorySinkTest, WritesAppend) {
+TEST(memory_sink_test, writes_append) {
     relayvo::memory_sink sink;
     sink.write("abc", 3);
     sink.write("", 0);
@@ -20,7 +20,7 @@ TEST(MemorySinkTest, WritesAppend) {
     EXPECT_TRUE(sink.complete());
 }
 
-TEST(MemorySinkTest, ClearKeepsTheMemory) {
+TEST(memory_sink_test, clear_keeps_the_memory) {
     testing_support::counting_heap heap;
     relayvo::memory_sink sink;
     sink.write("abcdefgh", 8);
@@ -33,7 +33,7 @@ TEST(MemorySinkTest, ClearKeepsTheMemory) {
     EXPECT_EQ(heap.total(), 0u);
 }
 
-TEST(MemorySinkTest, FailedWriteIsRememberedUntilClear) {
+TEST(memory_sink_test, failed_write_is_remembered_until_clear) {
     testing_support::counting_heap heap;
     relayvo::memory_sink sink;
     heap.fail_call(1);

@@ -7,7 +7,7 @@
 
 namespace {
 
-class ClientTest : public ::testing::Test {
+class client_test : public ::testing::Test {
 protected:
     void SetUp() override { relayvo::connect_host(nullptr, nullptr); }
     void TearDown() override {
@@ -16,7 +16,7 @@ protected:
     }
 };
 
-TEST_F(ClientTest, VersionIs35BeforeAndAfterTheEntryPoint) {
+TEST_F(client_test, version_is_35_before_and_after_the_entry_point) {
     EXPECT_EQ(relayvo::client.client_version(), 35);
     testing_support::fake_host host;
     quorvel::component_client* client = quorvel_get_interface(&host, nullptr);
@@ -24,7 +24,7 @@ TEST_F(ClientTest, VersionIs35BeforeAndAfterTheEntryPoint) {
     EXPECT_EQ(client->client_version(), 35);
 }
 
-TEST_F(ClientTest, EntryPointStoresHostAndModuleAndReturnsTheOneClient) {
+TEST_F(client_test, entry_point_stores_host_and_module_and_returns_the_one_client) {
     using testing_support::recording;
     testing_support::fake_host first(recording::on), second(recording::on);
     int modules[2] = {};
@@ -44,7 +44,7 @@ TEST_F(ClientTest, EntryPointStoresHostAndModuleAndReturnsTheOneClient) {
     EXPECT_EQ(second.calls.size(), 1u);
 }
 
-TEST_F(ClientTest, ResetConfigurationChangesNoVariable) {
+TEST_F(client_test, reset_configuration_changes_no_variable) {
     config_support::set_values(config_support::sample_values());
     relayvo::client.reset_configuration();
     EXPECT_EQ(config_support::current_values(), config_support::sample_values());

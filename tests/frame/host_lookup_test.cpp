@@ -15,7 +15,7 @@ constexpr quorvel::guid active_class{
 constexpr quorvel::guid some_class{0x11111111, 1, 2, {3, 4, 5, 6, 7, 8, 9, 10}};
 constexpr quorvel::guid other_class{0x22222222, 1, 2, {3, 4, 5, 6, 7, 8, 9, 10}};
 
-class HostLookupTest : public ::testing::Test {
+class host_lookup_test : public ::testing::Test {
 protected:
     void SetUp() override {
         // Nothing is served until a test chooses.
@@ -32,7 +32,7 @@ protected:
     testing_support::fake_host host{recording::on};
 };
 
-TEST_F(HostLookupTest, CursorWalksIndicesUntilNullAndRestartsAfterReset) {
+TEST_F(host_lookup_test, cursor_walks_indices_until_null_and_restarts_after_reset) {
     testing_support::plain_service a, b, c, other;
     host.serve(some_class, {&a, &b, &c});
     host.serve(other_class, {&other});
@@ -48,7 +48,7 @@ TEST_F(HostLookupTest, CursorWalksIndicesUntilNullAndRestartsAfterReset) {
                                     "find_service 11111111 0"}));
 }
 
-TEST_F(HostLookupTest, ActivePlaylistIsLookedUpUntilFoundThenKept) {
+TEST_F(host_lookup_test, active_playlist_is_looked_up_until_found_then_kept) {
     EXPECT_EQ(relayvo::active_playlist(), nullptr);
     EXPECT_EQ(relayvo::active_playlist(), nullptr);
     testing_support::fake_active_playlist found(host), later(host);
@@ -61,7 +61,7 @@ TEST_F(HostLookupTest, ActivePlaylistIsLookedUpUntilFoundThenKept) {
     EXPECT_EQ(host.calls, call_log(3, "find_service active 0"));
 }
 
-TEST_F(HostLookupTest, RosterIsLookedUpOnEveryUse) {
+TEST_F(host_lookup_test, roster_is_looked_up_on_every_use) {
     testing_support::fake_roster first(host), second(host);
     host.serve(roster_class, {&first});
     EXPECT_EQ(relayvo::roster(), &first);
@@ -73,7 +73,7 @@ TEST_F(HostLookupTest, RosterIsLookedUpOnEveryUse) {
     EXPECT_EQ(host.calls, call_log(4, "find_service roster 0"));
 }
 
-TEST_F(HostLookupTest, WithoutHostNothingIsFoundOrKept) {
+TEST_F(host_lookup_test, without_host_nothing_is_found_or_kept) {
     testing_support::fake_active_playlist active(host);
     host.serve(active_class, {&active});
     relayvo::connect_host(nullptr, nullptr);

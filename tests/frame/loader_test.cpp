@@ -25,7 +25,7 @@ bytes default_blob() {
     return blob.data;
 }
 
-class LoaderTest : public ::testing::Test {
+class loader_test : public ::testing::Test {
 protected:
     void SetUp() override { open(); }
 
@@ -67,12 +67,12 @@ protected:
     quorvel::component_client* client = nullptr;
 };
 
-TEST_F(LoaderTest, ExportGivesTheOneClientOfVersion35) {
+TEST_F(loader_test, export_gives_the_one_client_of_version_35) {
     EXPECT_EQ(client->client_version(), 35);
     EXPECT_EQ(library.entry()(&host, library.module()), client);
 }
 
-TEST_F(LoaderTest, PublishesFiveServicesHeadFirst) {
+TEST_F(loader_test, publishes_five_services_head_first) {
     std::vector<std::string> classes;
     for (quorvel::service_entry* e : entries()) {
         classes.push_back(host::guid_text(e->class_guid));
@@ -87,7 +87,7 @@ TEST_F(LoaderTest, PublishesFiveServicesHeadFirst) {
                                                  "{10BB3EBD-DDF7-4975-A3CC-23084829453E}"}));
 }
 
-TEST_F(LoaderTest, VersionRecordTextsReachTheHost) {
+TEST_F(loader_test, version_record_texts_reach_the_host) {
     EXPECT_EQ(read(&quorvel::version_info::module_name), "");
     client->set_module_location(RELAYVO_LIBRARY, "relayvo");
     EXPECT_EQ(read(&quorvel::version_info::module_name), "relayvo");
@@ -98,7 +98,7 @@ TEST_F(LoaderTest, VersionRecordTextsReachTheHost) {
               0u);
 }
 
-TEST_F(LoaderTest, ConfigurationTravelsThroughTheClient) {
+TEST_F(loader_test, configuration_travels_through_the_client) {
     config_support::recording_sink defaults = save();
     EXPECT_EQ(defaults.bytes_written, default_blob());
     EXPECT_EQ(defaults.writes.size(), 32u);
@@ -117,7 +117,7 @@ TEST_F(LoaderTest, ConfigurationTravelsThroughTheClient) {
     EXPECT_EQ(save().bytes_written, default_blob());
 }
 
-TEST_F(LoaderTest, ReloadedLibraryStartsFresh) {
+TEST_F(loader_test, reloaded_library_starts_fresh) {
     client->set_module_location(RELAYVO_LIBRARY, "relayvo");
     load(blob_builder().int_record("replace", 1).record("cust_group_name", "").data);
     ASSERT_NE(save().bytes_written, default_blob());
@@ -141,11 +141,11 @@ void expect_one_line_error(const std::string& path, const std::string& reason) {
     EXPECT_EQ(library.module(), nullptr);
 }
 
-TEST(LoaderErrorTest, MissingFileIsOneErrorLine) {
+TEST(loader_error_test, missing_file_is_one_error_line) {
     expect_one_line_error("/nonexistent/librelayvo.so", "cannot load");
 }
 
-TEST(LoaderErrorTest, LibraryWithoutTheExportIsOneErrorLine) {
+TEST(loader_error_test, library_without_the_export_is_one_error_line) {
     expect_one_line_error(UTF8API_LIBRARY, "quorvel_get_interface");
 }
 

@@ -36,7 +36,7 @@ void expect_embeds(quorvel::service_entry* entry) {
     EXPECT_EQ(entry->create_instance(), static_cast<quorvel::service_object*>(&published->service));
 }
 
-TEST(RegistryTest, ListHoldsFiveServicesMostRecentFirst) {
+TEST(registry_test, list_holds_five_services_most_recent_first) {
     std::vector<quorvel::service_entry*> list = published_entries();
     ASSERT_EQ(list.size(), 5u);
     EXPECT_EQ(list[0]->class_guid, watcher_class);
@@ -50,7 +50,7 @@ TEST(RegistryTest, ListHoldsFiveServicesMostRecentFirst) {
     expect_embeds<relayvo::version_record>(list[4]);
 }
 
-TEST(RegistryTest, CreateInstanceGivesTheSameUncountedObject) {
+TEST(registry_test, create_instance_gives_the_same_uncounted_object) {
     for (quorvel::service_entry* entry : published_entries()) {
         quorvel::service_object* first = entry->create_instance();
         ASSERT_NE(first, nullptr);
@@ -64,7 +64,7 @@ TEST(RegistryTest, CreateInstanceGivesTheSameUncountedObject) {
     }
 }
 
-TEST(RegistryTest, PlainServicesAnswerNoInterface) {
+TEST(registry_test, plain_services_answer_no_interface) {
     const quorvel::guid asked[] = {
         watcher_class,
         settings_class,

@@ -28,7 +28,7 @@ std::string read(quorvel::version_info& record, text_of op) {
     return out.text;
 }
 
-class VersionRecordTest : public ::testing::Test {
+class version_record_test : public ::testing::Test {
 protected:
     void SetUp() override {
         forget_module_texts();
@@ -52,7 +52,7 @@ protected:
     quorvel::version_info* record = nullptr;
 };
 
-TEST_F(VersionRecordTest, TextsNameTheComponent) {
+TEST_F(version_record_test, texts_name_the_component) {
     EXPECT_EQ(read(*record, &quorvel::version_info::component_name), "Relayvo");
     EXPECT_EQ(read(*record, &quorvel::version_info::component_version), "0.3.2");
     const std::string intro = "Allows you to send items to playlists through context menu\n\n";
@@ -61,18 +61,18 @@ TEST_F(VersionRecordTest, TextsNameTheComponent) {
     EXPECT_GT(about.size(), intro.size());
 }
 
-TEST_F(VersionRecordTest, MissingTextsReadAsEmpty) {
+TEST_F(version_record_test, missing_texts_read_as_empty) {
     relayvo::version_record empty(nullptr, nullptr, nullptr);
     EXPECT_EQ(read(empty, &quorvel::version_info::component_name), "");
     EXPECT_EQ(read(empty, &quorvel::version_info::component_version), "");
     EXPECT_EQ(read(empty, &quorvel::version_info::about_text), "");
 }
 
-TEST_F(VersionRecordTest, ModuleNameIsEmptyUntilTheHostSetsIt) {
+TEST_F(version_record_test, module_name_is_empty_until_the_host_sets_it) {
     EXPECT_EQ(read(*record, &quorvel::version_info::module_name), "");
 }
 
-TEST_F(VersionRecordTest, ModuleNameIsACopyOfTheNameAndNeverTheLocation) {
+TEST_F(version_record_test, module_name_is_a_copy_of_the_name_and_never_the_location) {
     std::string location = "/opt/quorvel/components/relayvo";
     std::string name = "relayvo_module";
     relayvo::client.set_module_location(location.c_str(), name.c_str());
@@ -85,7 +85,7 @@ TEST_F(VersionRecordTest, ModuleNameIsACopyOfTheNameAndNeverTheLocation) {
     EXPECT_STREQ(relayvo::module_texts.location.get(), given_location.c_str());
 }
 
-TEST_F(VersionRecordTest, EmptyTextsLeaveNoCopy) {
+TEST_F(version_record_test, empty_texts_leave_no_copy) {
     relayvo::client.set_module_location("/opt/quorvel", "relayvo");
     relayvo::client.set_module_location("", "other");
     EXPECT_EQ(relayvo::module_texts.location.text, nullptr);

@@ -119,7 +119,7 @@ TEST_F(dialog_template_test, nine_controls_in_creation_order_with_their_exact_fi
 }
 
 #if !defined(_WIN32)
-TEST(resource_file, unknown_template_and_damaged_files_are_refused) {
+TEST(resource_file_test, unknown_template_and_damaged_files_are_refused) {
     resources::dialog_template layout;
     std::vector<std::uint8_t> res = resources::read_file(RELAYVO_RESOURCES);
     EXPECT_FALSE(resources::find_dialog(res, 103, layout));

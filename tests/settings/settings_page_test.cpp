@@ -159,7 +159,7 @@ TEST_F(settings_page_test,
 
 #if !defined(_WIN32)
 // Only a library without a resource section keeps its template in a file.
-TEST(settings_page_failure, missing_template_gives_no_window) {
+TEST(settings_page_failure_test, missing_template_gives_no_window) {
     // A copy of the library without its compiled template beside it.
     namespace fs = std::filesystem;
     fs::path dir = fs::temp_directory_path() / ("relayvo-no-template-" + std::to_string(getpid()));

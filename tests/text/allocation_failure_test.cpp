@@ -129,7 +129,7 @@ text_model text_lost(text_buffer& text) {
 const std::string long_a(30, 'a');
 const std::string long_b(100, 'b');
 
-TEST(AllocationFailure, ByteBlockFreesWhatItHeld) {
+TEST(allocation_failure_test, byte_block_frees_what_it_held) {
     for (growth_mode mode : {growth_exact, growth_doubling, growth_keep}) {
         counting_heap heap;
         byte_block block(mode);
@@ -147,7 +147,7 @@ TEST(AllocationFailure, ByteBlockFreesWhatItHeld) {
     }
 }
 
-TEST(AllocationFailure, WriteAtReturnsNullAndWritesNothing) {
+TEST(allocation_failure_test, write_at_returns_null_and_writes_nothing) {
     for (const char* src : {"abcdef", static_cast<const char*>(nullptr)}) {
         counting_heap heap;
         byte_block block(growth_keep);
@@ -160,7 +160,7 @@ TEST(AllocationFailure, WriteAtReturnsNullAndWritesNothing) {
     }
 }
 
-TEST(AllocationFailure, ByteBlockAppendsFailingEachCall) {
+TEST(allocation_failure_test, byte_block_appends_failing_each_call) {
     using block_step = step<byte_block, std::string>;
     auto append = [](const char* what, std::string bytes) {
         return block_step{what,
@@ -222,17 +222,17 @@ const std::vector<text_step> text_steps = {
     append_step("append 40", long_a + "0123456789"),
 };
 
-TEST(AllocationFailure, ExactTextBufferFailingEachCall) {
+TEST(allocation_failure_test, exact_text_buffer_failing_each_call) {
     fail_each_call<text_buffer, text_model>([] { return text_buffer(); }, read_text_model,
                                             text_lost, text_steps);
 }
 
-TEST(AllocationFailure, KeepTextBufferFailingEachCall) {
+TEST(allocation_failure_test, keep_text_buffer_failing_each_call) {
     fail_each_call<text_buffer, text_model>([] { return text_buffer(text_buffer::size_hint{20}); },
                                             read_text_model, text_lost, text_steps);
 }
 
-TEST(AllocationFailure, CopiedTextBufferReadsEmpty) {
+TEST(allocation_failure_test, copied_text_buffer_reads_empty) {
     counting_heap heap;
     text_buffer source;
     source.assign("source", unbounded);
@@ -246,7 +246,7 @@ TEST(AllocationFailure, CopiedTextBufferReadsEmpty) {
     EXPECT_TRUE(copy.intact());
 }
 
-TEST(AllocationFailure, OwnedTextKeepsNoDanglingPointer) {
+TEST(allocation_failure_test, owned_text_keeps_no_dangling_pointer) {
     using text_step = step<owned_text, std::string>;
     auto assign = [](const char* what, std::string text) {
         return text_step{what, [text](owned_text& o) { o.assign(text.c_str(), unbounded); },
@@ -263,7 +263,7 @@ TEST(AllocationFailure, OwnedTextKeepsNoDanglingPointer) {
          assign("empty", ""), assign("again", "fgh")});
 }
 
-TEST(AllocationFailure, DuplicateTextReturnsNull) {
+TEST(allocation_failure_test, duplicate_text_returns_null) {
     counting_heap heap;
     heap.fail_all(true);
     EXPECT_EQ(duplicate_text("abc", unbounded), nullptr);
@@ -298,7 +298,7 @@ public:
     }
 };
 
-TEST(AllocationFailure, PointerListLeftEmptyAndUsable) {
+TEST(allocation_failure_test, pointer_list_left_empty_and_usable) {
     using list_step = step<pointer_list, std::vector<void*>>;
     auto insert = [](int item, bool at_front) {
         return list_step{
@@ -331,7 +331,7 @@ TEST(AllocationFailure, PointerListLeftEmptyAndUsable) {
 
 // A failure at any point of the output leaves the whole result empty, not a
 // fragment; formatting into the same text again works once memory is back.
-TEST(AllocationFailure, FailingFormatterOutputReadsEmpty) {
+TEST(allocation_failure_test, failing_formatter_output_reads_empty) {
     const std::string name(40, 'n');
     const char* fmt = "%s/%s/Playlist %04u and %s, then some more ordinary text";
     auto format = [&](quorvel::text_buffer& out) {

@@ -42,9 +42,9 @@ const resize_case resize_cases[] = {
     {"keep_20_to_1000", growth_keep, 20, 1000, 1024, 0, 1, 0},
 };
 
-class ByteBlockResize : public testing::TestWithParam<resize_case> {};
+class byte_block_resize_test : public testing::TestWithParam<resize_case> {};
 
-TEST_P(ByteBlockResize, CapacityAndAllocatorCallsFollowGrowthMode) {
+TEST_P(byte_block_resize_test, capacity_and_allocator_calls_follow_growth_mode) {
     const resize_case& c = GetParam();
     testing_support::counting_heap heap;
     byte_block block(c.mode);
@@ -62,10 +62,10 @@ TEST_P(ByteBlockResize, CapacityAndAllocatorCallsFollowGrowthMode) {
     EXPECT_EQ(heap.releases, c.releases);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ByteBlockResize, testing::ValuesIn(resize_cases),
+INSTANTIATE_TEST_SUITE_P(table, byte_block_resize_test, testing::ValuesIn(resize_cases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ByteBlock, NewBlockHoldsNothing) {
+TEST(byte_block_test, new_block_holds_nothing) {
     byte_block block(growth_keep);
     EXPECT_EQ(block.data(), nullptr);
     EXPECT_EQ(block.size(), 0u);
@@ -73,7 +73,7 @@ TEST(ByteBlock, NewBlockHoldsNothing) {
     EXPECT_EQ(block.mode(), growth_keep);
 }
 
-TEST(ByteBlock, ResizeKeepsLeadingBytes) {
+TEST(byte_block_test, resize_keeps_leading_bytes) {
     for (growth_mode mode : {growth_exact, growth_doubling, growth_keep}) {
         byte_block block(mode);
         block.write_at("0123456789abcdefghij", 20, 0);
@@ -84,7 +84,7 @@ TEST(ByteBlock, ResizeKeepsLeadingBytes) {
     }
 }
 
-TEST(ByteBlock, KeepBlockEmptiedAndRefilledReusesMemory) {
+TEST(byte_block_test, keep_block_emptied_and_refilled_reuses_memory) {
     testing_support::counting_heap heap;
     byte_block block(growth_keep);
     block.write_at("first value", 11, 0);
@@ -99,7 +99,7 @@ TEST(ByteBlock, KeepBlockEmptiedAndRefilledReusesMemory) {
     EXPECT_EQ(heap.total(), 0u);
 }
 
-TEST(ByteBlock, EnsureSizeNeverShrinks) {
+TEST(byte_block_test, ensure_size_never_shrinks) {
     testing_support::counting_heap heap;
     byte_block block;
     block.set_size(10);
@@ -116,7 +116,7 @@ TEST(ByteBlock, EnsureSizeNeverShrinks) {
     EXPECT_EQ(heap.reallocations, 1u);
 }
 
-TEST(ByteBlock, WriteAtWithoutSourceZeroesTheRange) {
+TEST(byte_block_test, write_at_without_source_zeroes_the_range) {
     testing_support::counting_heap heap;
     byte_block block;
     std::uint8_t* written = block.write_at(nullptr, 3, 10);
@@ -129,7 +129,7 @@ TEST(ByteBlock, WriteAtWithoutSourceZeroesTheRange) {
     EXPECT_EQ(heap.allocations, 1u);
 }
 
-TEST(ByteBlock, WriteAtWithSourceCopiesAndGrowsOnlyPastTheSize) {
+TEST(byte_block_test, write_at_with_source_copies_and_grows_only_past_the_size) {
     testing_support::counting_heap heap;
     byte_block block(growth_doubling);
     block.write_at("abcd", 4, 0);
@@ -145,7 +145,7 @@ TEST(ByteBlock, WriteAtWithSourceCopiesAndGrowsOnlyPastTheSize) {
     EXPECT_EQ(heap.total(), 0u);
 }
 
-TEST(ByteBlock, WriteAtRangePast32BitsWritesNothing) {
+TEST(byte_block_test, write_at_range_past_32_bits_writes_nothing) {
     testing_support::counting_heap heap;
     byte_block block;
     block.set_size(4);
@@ -155,7 +155,7 @@ TEST(ByteBlock, WriteAtRangePast32BitsWritesNothing) {
     EXPECT_EQ(heap.total(), 0u);
 }
 
-TEST(ByteBlock, SizePastDoublingRangeLeavesBlockEmpty) {
+TEST(byte_block_test, size_past_doubling_range_leaves_block_empty) {
     for (growth_mode mode : {growth_doubling, growth_keep}) {
         testing_support::counting_heap heap;
         byte_block fresh(mode);

@@ -41,7 +41,7 @@ bool is_append(const std::string& call) {
     return call.starts_with(append_call);
 }
 
-TEST(Format, ConversionLettersInBothCases) {
+TEST(format_test, conversion_letters_in_both_cases) {
     EXPECT_FORMAT("abc", "%s", "abc");
     EXPECT_FORMAT("abc", "%S", "abc");
     EXPECT_FORMAT("h\xC3\xA9!", "%s", "h\xC3\xA9!");
@@ -63,7 +63,7 @@ TEST(Format, ConversionLettersInBothCases) {
     EXPECT_FORMAT("ab", "a%cb", 0xE9); // a byte of 0x80 and above writes nothing
 }
 
-TEST(Format, LabelsAndCommandNames) {
+TEST(format_test, labels_and_command_names) {
     EXPECT_FORMAT("3. Rock (42)", "%s. %s (%i)", "3", "Rock", 42);
     EXPECT_FORMAT("Rock (0)", "%s (%i)", "Rock", 0);
     EXPECT_FORMAT("Group/Playlist 0012", "%s/Playlist %04u", "Group", 12u);
@@ -74,7 +74,7 @@ TEST(Format, LabelsAndCommandNames) {
     EXPECT_FORMAT("123", number_format.get_text(), 123u);
 }
 
-TEST(Format, ForcedSignOnPositiveNumbersOnly) {
+TEST(format_test, forced_sign_on_positive_numbers_only) {
     EXPECT_FORMAT("+7", "%+d", 7);
     EXPECT_FORMAT("0", "%+d", 0);
     EXPECT_FORMAT("-7", "%+d", -7);
@@ -89,7 +89,7 @@ TEST(Format, ForcedSignOnPositiveNumbersOnly) {
     EXPECT_FORMAT("+00042", "%+05d", 42);
 }
 
-TEST(Format, WidthFillsWithSpacesOrZeros) {
+TEST(format_test, width_fills_with_spaces_or_zeros) {
     EXPECT_FORMAT("   ab", "%5s", "ab");
     EXPECT_FORMAT("000ab", "%05s", "ab");
     EXPECT_FORMAT("          ", "%10s", "");
@@ -105,14 +105,14 @@ TEST(Format, WidthFillsWithSpacesOrZeros) {
     EXPECT_FORMAT("A", "%05C", 65);
 }
 
-TEST(Format, PercentPairWritesOnePercent) {
+TEST(format_test, percent_pair_writes_one_percent) {
     EXPECT_FORMAT("%", "%%");
     EXPECT_FORMAT("100%", "100%%");
     EXPECT_FORMAT("%%", "%%%%");
     EXPECT_FORMAT("%d 5", "%%d %u", 5u);
 }
 
-TEST(Format, UnfinishedConversionAtEndWritesNothing) {
+TEST(format_test, unfinished_conversion_at_end_writes_nothing) {
     EXPECT_FORMAT("", "%");
     EXPECT_FORMAT("ab", "ab%");
     EXPECT_FORMAT("ab", "ab%+");
@@ -121,7 +121,7 @@ TEST(Format, UnfinishedConversionAtEndWritesNothing) {
     EXPECT_FORMAT("5", "%u%", 5u);
 }
 
-TEST(Format, UnrecognisedLetterIsRescannedWithoutTakingArgument) {
+TEST(format_test, unrecognised_letter_is_rescanned_without_taking_argument) {
     EXPECT_FORMAT("q5", "%q%u", 5u);
     EXPECT_FORMAT("-5d", "%-5d", 3);
     EXPECT_FORMAT("9", "%5%d", 9);
@@ -131,7 +131,7 @@ TEST(Format, UnrecognisedLetterIsRescannedWithoutTakingArgument) {
     EXPECT_FORMAT("l3|s", "%l%u|%s", 3u, "s");
 }
 
-TEST(Format, MissingOrMismatchedArgumentReadsAsZeroOrEmpty) {
+TEST(format_test, missing_or_mismatched_argument_reads_as_zero_or_empty) {
     EXPECT_FORMAT("[]", "[%s]");
     EXPECT_FORMAT("5/0/", "%u/%d/%s", 5u);
     EXPECT_FORMAT("ab", "a%cb");
@@ -140,12 +140,12 @@ TEST(Format, MissingOrMismatchedArgumentReadsAsZeroOrEmpty) {
     EXPECT_FORMAT("[ ]", "[%1s]", static_cast<const char*>(nullptr));
 }
 
-TEST(Format, FormatBytesAbove7FWriteNothing) {
+TEST(format_test, format_bytes_above_7f_write_nothing) {
     EXPECT_FORMAT("ab", "a\xC3\xA9"
                         "b");
 }
 
-TEST(Format, ResultIsKeepBlockThatOnlyGrows) {
+TEST(format_test, result_is_keep_block_that_only_grows) {
     testing_support::counting_heap heap;
     const std::string piece(20, 'w');
     const char* p = piece.c_str();
@@ -157,7 +157,7 @@ TEST(Format, ResultIsKeepBlockThatOnlyGrows) {
     EXPECT_EQ(heap.reallocations, 1u); // 64 -> 128
 }
 
-TEST(Format, OutputReplacesWhatBufferHeld) {
+TEST(format_test, output_replaces_what_buffer_held) {
     testing_support::counting_heap heap;
     text_buffer out = format_text("%s", std::string(90, 'o').c_str());
     heap.reset();
@@ -170,7 +170,7 @@ TEST(Format, OutputReplacesWhatBufferHeld) {
     EXPECT_EQ(out.get_text(), empty_text);
 }
 
-TEST(Format, FormatIntoForeignTextTruncatesThenOnlyAppends) {
+TEST(format_test, format_into_foreign_text_truncates_then_only_appends) {
     auto out = recording_text("previous text");
     format_to(out, "a%+3d%%%s|%c%5s", 5, "xy", std::int32_t{'q'}, "end");
     EXPECT_EQ(out.text, "a+  5%xy|q  end");
@@ -181,7 +181,7 @@ TEST(Format, FormatIntoForeignTextTruncatesThenOnlyAppends) {
         out.calls.size() - 1);
 }
 
-TEST(Format, AppendCharEncodesUtf8) {
+TEST(format_test, append_char_encodes_utf8) {
     struct row {
         std::uint32_t value;
         const char* expected;
@@ -201,7 +201,7 @@ TEST(Format, AppendCharEncodesUtf8) {
     }
 }
 
-TEST(Format, AppendRepeatedAppendsWholeCharacters) {
+TEST(format_test, append_repeated_appends_whole_characters) {
     struct row {
         std::uint32_t value;
         std::uint32_t n;

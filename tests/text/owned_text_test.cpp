@@ -11,13 +11,13 @@ namespace {
 
 using quorvel::unbounded;
 
-TEST(OwnedText, NewCellReadsEmpty) {
+TEST(owned_text_test, new_cell_reads_empty) {
     owned_text cell;
     EXPECT_EQ(cell.text, nullptr);
     EXPECT_EQ(cell.get(), empty_text);
 }
 
-TEST(OwnedText, AssignStoresBoundedCopy) {
+TEST(owned_text_test, assign_stores_bounded_copy) {
     owned_text cell;
     cell.assign("abcdef", 3);
     EXPECT_STREQ(cell.text, "abc");
@@ -25,7 +25,7 @@ TEST(OwnedText, AssignStoresBoundedCopy) {
     EXPECT_STREQ(cell.get(), "xy");
 }
 
-TEST(OwnedText, EmptyResultFreesTheText) {
+TEST(owned_text_test, empty_result_frees_the_text) {
     struct row {
         const char* what;
         const char* src;
@@ -44,7 +44,7 @@ TEST(OwnedText, EmptyResultFreesTheText) {
     }
 }
 
-TEST(OwnedText, ResizesHeldTextInPlaceOfNewOne) {
+TEST(owned_text_test, resizes_held_text_in_place_of_new_one) {
     testing_support::counting_heap heap;
     owned_text cell("first");
     EXPECT_EQ(heap.allocations, 1u);
@@ -56,7 +56,7 @@ TEST(OwnedText, ResizesHeldTextInPlaceOfNewOne) {
     EXPECT_EQ(heap.releases, 0u);
 }
 
-TEST(OwnedText, DestructionFreesTheText) {
+TEST(owned_text_test, destruction_frees_the_text) {
     testing_support::counting_heap heap;
     { owned_text cell("owned"); }
     { owned_text empty; }
@@ -64,7 +64,7 @@ TEST(OwnedText, DestructionFreesTheText) {
     EXPECT_EQ(heap.releases, 1u);
 }
 
-TEST(PlainText, BoundedLength) {
+TEST(plain_text_test, bounded_length) {
     const char unterminated[4] = {'w', 'x', 'y', 'z'}; // ASan flags any read past it
     struct row {
         const char* src;
@@ -79,7 +79,7 @@ TEST(PlainText, BoundedLength) {
         EXPECT_EQ(bounded_length(r.src, r.max_len), r.expected) << r.max_len;
 }
 
-TEST(PlainText, CopyBoundedWritesBytesAndNulOnly) {
+TEST(plain_text_test, copy_bounded_writes_bytes_and_nul_only) {
     struct row {
         const char* src;
         std::uint32_t max_len;
@@ -99,7 +99,7 @@ TEST(PlainText, CopyBoundedWritesBytesAndNulOnly) {
     }
 }
 
-TEST(PlainText, DuplicateTextAllocatesBoundedCopy) {
+TEST(plain_text_test, duplicate_text_allocates_bounded_copy) {
     testing_support::counting_heap heap;
     char* copy = duplicate_text("abcdef", 3);
     ASSERT_NE(copy, nullptr);

@@ -51,7 +51,7 @@ public:
 
 using find_call = std::tuple<bool, std::uint32_t, std::uint32_t>;
 
-TEST(PointerList, InsertPlacesItemAtIndex) {
+TEST(pointer_list_test, insert_places_item_at_index) {
     pointer_list list;
     list.insert(item(1), 0);            // L
     list.insert(item(2), list.count()); // L M (append)
@@ -60,7 +60,7 @@ TEST(PointerList, InsertPlacesItemAtIndex) {
     EXPECT_EQ(items_of(list), (std::vector<void*>{item(0), item(1), item(3), item(2)}));
 }
 
-TEST(PointerList, RemoveAtReturnsItemAndClosesGap) {
+TEST(pointer_list_test, remove_at_returns_item_and_closes_gap) {
     pointer_list list;
     fill(list, 3);
     EXPECT_EQ(list.remove_at(1), item(1));
@@ -69,7 +69,7 @@ TEST(PointerList, RemoveAtReturnsItemAndClosesGap) {
     EXPECT_EQ(items_of(list), (std::vector<void*>{item(0)}));
 }
 
-TEST(PointerList, RemovingLastItemReleasesMemory) {
+TEST(pointer_list_test, removing_last_item_releases_memory) {
     testing_support::counting_heap heap;
     pointer_list list;
     list.insert(item(5), 0);
@@ -81,7 +81,7 @@ TEST(PointerList, RemovingLastItemReleasesMemory) {
 }
 
 // Capacities in items: the byte capacity is this times the pointer size.
-TEST(PointerList, CapacityDoublesWhileAppendingOneAtATime) {
+TEST(pointer_list_test, capacity_doubles_while_appending_one_at_a_time) {
     const std::uint32_t grown[] = {0, 1, 2, 4, 4, 8, 8, 8, 8, 16, 16, 16, 16, 16, 16, 16, 16, 32};
     testing_support::counting_heap heap;
     pointer_list list;
@@ -96,7 +96,7 @@ TEST(PointerList, CapacityDoublesWhileAppendingOneAtATime) {
     EXPECT_EQ(heap.releases, 0u);
 }
 
-TEST(PointerList, CapacityHalvesOnlyWhenMoreThanTwiceTheNeed) {
+TEST(pointer_list_test, capacity_halves_only_when_more_than_twice_the_need) {
     const std::uint32_t shrunk[] = {0, 2, 4, 4, 8, 8, 8, 8, 16, 16, 16, 16, 16, 16, 16, 16, 32};
     testing_support::counting_heap heap;
     pointer_list list;
@@ -114,7 +114,7 @@ TEST(PointerList, CapacityHalvesOnlyWhenMoreThanTwiceTheNeed) {
 }
 
 // The expected questions are about the positions the items had before filtering.
-TEST(PointerList, FilterAsksOnlyFindAboutOriginalPositions) {
+TEST(pointer_list_test, filter_asks_only_find_about_original_positions) {
     struct row {
         std::vector<bool> flags;
         std::vector<find_call> finds;
@@ -144,7 +144,7 @@ TEST(PointerList, FilterAsksOnlyFindAboutOriginalPositions) {
     }
 }
 
-TEST(PointerList, FilterWithMaskAllTouchesNothing) {
+TEST(pointer_list_test, filter_with_mask_all_touches_nothing) {
     testing_support::counting_heap heap;
     pointer_list list;
     fill(list, 6);
@@ -154,7 +154,7 @@ TEST(PointerList, FilterWithMaskAllTouchesNothing) {
     EXPECT_EQ(heap.total(), 0u);
 }
 
-TEST(PointerList, RemoveAllEmptiesAndReleases) {
+TEST(pointer_list_test, remove_all_empties_and_releases) {
     testing_support::counting_heap heap;
     pointer_list list;
     fill(list, 3);
@@ -172,7 +172,7 @@ TEST(PointerList, RemoveAllEmptiesAndReleases) {
     EXPECT_EQ(items_of(list), std::vector<void*>{item(1)});
 }
 
-TEST(Masks, MaskAllAndMaskNotAnswers) {
+TEST(masks_test, mask_all_and_mask_not_answers) {
     mask_all all;
     mask_not none(all);
     mask_not twice(static_cast<const quorvel::index_mask&>(none)); // not the copy constructor
@@ -197,7 +197,7 @@ TEST(Masks, MaskAllAndMaskNotAnswers) {
     }
 }
 
-TEST(Masks, MaskNotInvertsInnerAndPassesRangeUnchanged) {
+TEST(masks_test, mask_not_inverts_inner_and_passes_range_unchanged) {
     recording_mask inner({true, false, false, true, true});
     mask_not inverted(inner);
     EXPECT_EQ(inverted.inner, &inner);

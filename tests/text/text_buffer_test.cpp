@@ -44,7 +44,7 @@ void run_steps(text_buffer& buffer, const std::vector<step>& steps) {
     }
 }
 
-TEST(TextBuffer, NewBufferIsEmptyAndHoldsNoMemory) {
+TEST(text_buffer_test, new_buffer_is_empty_and_holds_no_memory) {
     text_buffer buffer;
     EXPECT_EQ(buffer.length(), 0u);
     EXPECT_EQ(buffer.get_text(), empty_text);
@@ -52,7 +52,7 @@ TEST(TextBuffer, NewBufferIsEmptyAndHoldsNoMemory) {
     EXPECT_EQ(buffer.block().mode(), growth_exact);
 }
 
-TEST(TextBuffer, ExactBlockFollowsTheGrowthRule) {
+TEST(text_buffer_test, exact_block_follows_the_growth_rule) {
     text_buffer buffer;
     run_steps(
         buffer,
@@ -74,7 +74,7 @@ TEST(TextBuffer, ExactBlockFollowsTheGrowthRule) {
         });
 }
 
-TEST(TextBuffer, KeepBlockOnlyDoubles) {
+TEST(text_buffer_test, keep_block_only_doubles) {
     text_buffer buffer(text_buffer::size_hint{0});
     EXPECT_EQ(buffer.block().mode(), growth_keep);
     run_steps(buffer,
@@ -87,7 +87,7 @@ TEST(TextBuffer, KeepBlockOnlyDoubles) {
               });
 }
 
-TEST(TextBuffer, CopiesStopAtBoundAndAtNul) {
+TEST(text_buffer_test, copies_stop_at_bound_and_at_nul) {
     text_buffer buffer;
     run_steps(
         buffer,
@@ -101,7 +101,7 @@ TEST(TextBuffer, CopiesStopAtBoundAndAtNul) {
         });
 }
 
-TEST(TextBuffer, NullSourceIsTheEmptyText) {
+TEST(text_buffer_test, null_source_is_the_empty_text) {
     text_buffer buffer;
     run_steps(
         buffer,
@@ -113,7 +113,7 @@ TEST(TextBuffer, NullSourceIsTheEmptyText) {
         });
 }
 
-TEST(TextBuffer, SizeHintMakesRoomAtOnce) {
+TEST(text_buffer_test, size_hint_makes_room_at_once) {
     struct row {
         std::uint32_t hint;
         std::uint32_t block_size;
@@ -131,7 +131,7 @@ TEST(TextBuffer, SizeHintMakesRoomAtOnce) {
     }
 }
 
-TEST(TextBuffer, CopyOfForeignTextReadsOnlyItsGetText) {
+TEST(text_buffer_test, copy_of_foreign_text_reads_only_its_get_text) {
     // Any object of the text shape, reached only through its operations.
     testing_support::string_buffer source("hello", testing_support::recording::on);
     text_buffer copy(static_cast<quorvel::text_buffer&>(source));
@@ -142,7 +142,7 @@ TEST(TextBuffer, CopyOfForeignTextReadsOnlyItsGetText) {
     EXPECT_EQ(source.calls, testing_support::call_log{"get_text"});
 }
 
-TEST(TextBuffer, CopyOwnsSeparateMemory) {
+TEST(text_buffer_test, copy_owns_separate_memory) {
     text_buffer original(text_buffer::size_hint{0});
     original.assign("label", unbounded);
     text_buffer copy(original);
@@ -156,7 +156,7 @@ TEST(TextBuffer, CopyOwnsSeparateMemory) {
     EXPECT_EQ(empty_copy.get_text(), empty_text);
 }
 
-TEST(TextBuffer, MoveTakesMemoryAndLeavesSourceEmpty) {
+TEST(text_buffer_test, move_takes_memory_and_leaves_source_empty) {
     text_buffer source;
     source.assign("moved", unbounded);
     const std::uint8_t* memory = source.block().data();

@@ -36,7 +36,7 @@ const encoding encodings[] = {
     {0xFFFFFFFFu, ""},
 };
 
-TEST(Utf8, EncodesEveryRangeAndBoundary) {
+TEST(utf8_test, encodes_every_range_and_boundary) {
     for (const encoding& e : encodings) {
         char dest[8];
         std::memset(dest, '#', sizeof dest);
@@ -48,7 +48,7 @@ TEST(Utf8, EncodesEveryRangeAndBoundary) {
     }
 }
 
-TEST(Utf8, NullDestinationReturnsOnlyTheCount) {
+TEST(utf8_test, null_destination_returns_only_the_count) {
     for (const encoding& e : encodings)
         EXPECT_EQ(utf8_encode_char(e.value, nullptr), static_cast<int>(e.bytes.size()))
             << std::hex << e.value;
