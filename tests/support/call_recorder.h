@@ -25,10 +25,7 @@ public:
     // Writes down `call` followed by each argument after a space, when recording.
     template <class... Args>
     void note(std::string_view call, const Args&... args) {
-        if (!on_) return;
-        std::string line(call);
-        ((line += ' ', line += as_text(args)), ...);
-        calls.push_back(std::move(line));
+        if (on_) write(call, args...); // only a test that records pays for the text
     }
     // Writes down the call as `note` does; returns `result`.
     template <class T, class... Args>
@@ -37,11 +34,18 @@ public:
         return result;
     }
     // Returns the calls written down so far and starts a new record.
-    call_log take_calls() { return std::exchange(calls, {}); }
+    call_log take_calls();
 
     call_log calls;
 
 private:
+    template <class... Args>
+    void write(std::string_view call, const Args&... args) {
+        std::string line(call);
+        ((line += ' ', line += as_text(args)), ...);
+        keep(std::move(line));
+    }
+    void keep(std::string line);
     template <class T>
     static std::string as_text(const T& value) {
         if constexpr (std::is_arithmetic_v<T>)

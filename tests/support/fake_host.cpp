@@ -21,9 +21,11 @@ std::string class_name(const quorvel::guid& cls) {
     return hex;
 }
 
-// Writes down `call` with the name of `cls`; the name is made only when recording.
-void note_class(fake_host& host, const char* call, const quorvel::guid& cls) {
-    if (host.recording_calls()) host.note(call, class_name(cls));
+// Writes down `call` with the name of `cls` and `args`, when recording; the
+// name is made only then.
+template <class... Args>
+void note_class(fake_host& host, const char* call, const quorvel::guid& cls, const Args&... args) {
+    if (host.recording_calls()) host.note(call, class_name(cls), args...);
 }
 
 } // namespace
@@ -230,8 +232,18 @@ void fake_command_source::run(std::uint32_t index, quorvel::handle_list& handles
 fake_host::fake_host(recording mode) : call_recorder(mode), roster(*this), active_service(*this) {}
 
 quorvel::service_object* fake_host::find_service(const quorvel::guid& cls, std::uint32_t index) {
-    if (recording_calls()) note("find_service", class_name(cls), index);
-    for (auto& [served_class, services] : served_)
+    // The roster and the active playlist answer first and at once: they are
+    // what a rebuild asks for, over and over.
+    if (!recording_calls() && served_.empty()) {
+        if (cls == quorvel::playlist_roster_class && index == 0) return &roster;
+        if (cls == quorvel::active_playlist_class && index == 0) return &active_service;
+    }
+    return any_service(cls, index);
+}
+
+quorvel::service_object* fake_host::any_service(const quorvel::guid& cls, std::uint32_t index) {
+    note_class(*this, "find_service", cls, index);
+    for (const auto& [served_class, services] : served_)
         if (served_class == cls) return index < services.size() ? services[index] : nullptr;
     if (cls == quorvel::playlist_roster_class) return index == 0 ? &roster : nullptr;
     if (cls == quorvel::active_playlist_class) return index == 0 ? &active_service : nullptr;

@@ -174,6 +174,9 @@ public:
     fake_active_playlist active_service;
 
 private:
+    // find_service, recorded: what `serve` chose for `cls`, or else the model's service.
+    quorvel::service_object* any_service(const quorvel::guid& cls, std::uint32_t index);
+
     std::uintptr_t next_track_ = 1;
     std::vector<std::unique_ptr<fake_command_source>> own_sources_;
     std::vector<quorvel::command_source*> sources_;

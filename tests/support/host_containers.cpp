@@ -29,7 +29,8 @@ void string_buffer::append(const char* src, std::uint32_t max_len) {
 void string_buffer::assign(const char* src, std::uint32_t max_len) {
     std::string_view piece = bounded(src, max_len);
     note("assign", piece);
-    text.assign(piece);
+    text.clear();
+    text.append(piece);
 }
 
 void string_buffer::truncate(std::uint32_t n) {

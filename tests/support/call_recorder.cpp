@@ -1,0 +1,15 @@
+#include "tests/support/call_recorder.h"
+
+#include <utility>
+
+namespace testing_support {
+
+call_log call_recorder::take_calls() {
+    return std::exchange(calls, {});
+}
+
+void call_recorder::keep(std::string line) {
+    calls.push_back(std::move(line));
+}
+
+} // namespace testing_support
