@@ -70,10 +70,8 @@ TEST_F(rebuild_cost_test, host_calls_per_playlist_are_exact) {
 
     // The active playlist service is looked up once and kept.
     rebuild();
-    call_log again = host.take_calls();
-    EXPECT_EQ(std::count(again.begin(), again.end(), "find_service active 0"), 0);
-    EXPECT_EQ(std::count(again.begin(), again.end(), "item_count"), 1);
-    EXPECT_EQ(again.size(), expected.size() - 1);
+    expected.erase(std::find(expected.begin(), expected.end(), "find_service active 0"));
+    EXPECT_EQ(host.take_calls(), expected);
 }
 
 TEST_F(rebuild_cost_test, allocator_calls_per_playlist_do_not_grow_with_the_playlist_count) {

@@ -25,12 +25,6 @@ protected:
                          {"query ext", "command_guid " + std::to_string(i), "release"});
         return calls;
     }
-    static call_log join(std::initializer_list<call_log> parts) {
-        call_log all;
-        for (const call_log& part : parts)
-            all.insert(all.end(), part.begin(), part.end());
-        return all;
-    }
 
     fake_host host{recording::on};
     handle_vector handles{{track(7)}};
@@ -46,7 +40,7 @@ TEST_F(run_command_test, runs_the_first_match_once_through_the_extended_interfac
 
     EXPECT_TRUE(
         relayvo::run_command(quorvel::menu_main, wanted, handles, quorvel::caller_playlist_view));
-    call_log expected = join({
+    call_log expected = joined({
         {"find_service command_source 0", "menu_kind", "release"},
         {"find_service command_source 1", "menu_kind", "command_count"},
         guid_reads(1),
@@ -74,7 +68,7 @@ TEST_F(run_command_test, unknown_guid_releases_every_source_and_returns_false) {
     fake_command_source& a = host.add_source(quorvel::menu_main, {test_guid(1), test_guid(2)});
     fake_command_source& b = host.add_source(quorvel::menu_context, {wanted});
     EXPECT_FALSE(relayvo::run_command(quorvel::menu_main, wanted, handles, quorvel::caller_none));
-    call_log expected = join({
+    call_log expected = joined({
         {"find_service command_source 0", "menu_kind", "command_count"},
         guid_reads(2),
         {"release", "find_service command_source 1", "menu_kind", "release",

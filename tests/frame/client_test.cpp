@@ -41,7 +41,7 @@ TEST_F(client_test, entry_point_stores_host_and_module_and_returns_the_one_clien
     EXPECT_EQ(relayvo::module(), second_module);
     relayvo::find_service(quorvel::guid{}, 0);
     EXPECT_TRUE(first.calls.empty());
-    EXPECT_EQ(second.calls.size(), 1u);
+    EXPECT_EQ(second.calls, testing_support::call_log{"find_service 00000000 0"});
 }
 
 TEST_F(client_test, reset_configuration_changes_no_variable) {

@@ -4,6 +4,13 @@
 
 namespace testing_support {
 
+call_log joined(std::initializer_list<call_log> logs) {
+    call_log all;
+    for (const call_log& log : logs)
+        all.insert(all.end(), log.begin(), log.end());
+    return all;
+}
+
 call_log call_recorder::take_calls() {
     return std::exchange(calls, {});
 }

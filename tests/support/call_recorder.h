@@ -2,6 +2,7 @@
 // kept only when asked for, so that a benchmark's host costs nothing extra.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -15,6 +16,9 @@ using call_log = std::vector<std::string>;
 
 // Whether a fake writes down the calls made on it.
 enum class recording { off, on };
+
+// The logs one after another.
+call_log joined(std::initializer_list<call_log> logs);
 
 class call_recorder {
 public:
