@@ -30,21 +30,28 @@ void note_class(fake_host& host, const char* call, const quorvel::guid& cls, con
 
 } // namespace
 
-quorvel::guid test_guid(std::uint32_t n) {
-    return {0x7E570000u + n, 0x1234, 0x5678, {1, 2, 3, 4, 5, 6, 7, static_cast<std::uint8_t>(n)}};
-}
-
-int fake_roster::release() {
+template <class Interface>
+int fake_service<Interface>::release() {
     return host_.note_returning(1, "release");
 }
 
-int fake_roster::add_ref() {
+template <class Interface>
+int fake_service<Interface>::add_ref() {
     return host_.note_returning(1, "add_ref");
 }
 
-quorvel::service_object* fake_roster::query(const quorvel::guid& cls) {
+template <class Interface>
+quorvel::service_object* fake_service<Interface>::query(const quorvel::guid& cls) {
     note_class(host_, "query", cls);
     return nullptr;
+}
+
+template class fake_service<quorvel::playlist_roster>;
+template class fake_service<quorvel::active_playlist>;
+template class fake_service<quorvel::command_source>;
+
+quorvel::guid test_guid(std::uint32_t n) {
+    return {0x7E570000u + n, 0x1234, 0x5678, {1, 2, 3, 4, 5, 6, 7, static_cast<std::uint8_t>(n)}};
 }
 
 std::int32_t fake_roster::unused_4(std::uint32_t) {
@@ -84,19 +91,6 @@ bool fake_roster::activate(std::uint32_t index) {
     return true;
 }
 
-int fake_active_playlist::release() {
-    return host_.note_returning(1, "release");
-}
-
-int fake_active_playlist::add_ref() {
-    return host_.note_returning(1, "add_ref");
-}
-
-quorvel::service_object* fake_active_playlist::query(const quorvel::guid& cls) {
-    note_class(host_, "query", cls);
-    return nullptr;
-}
-
 std::int32_t fake_active_playlist::item_count() {
     host_.note("item_count");
     return host_.active < 0 ? -1 : static_cast<std::int32_t>(host_.active_list().items.size());
@@ -134,15 +128,7 @@ std::int32_t fake_active_playlist::insert_handles(quorvel::pointer_list& handles
 
 fake_command_source::fake_command_source(fake_host& host, std::uint32_t kind,
                                          std::vector<quorvel::guid> commands, bool answers_ext)
-    : commands(std::move(commands)), kind(kind), answers_ext(answers_ext), host_(host) {}
-
-int fake_command_source::release() {
-    return host_.note_returning(1, "release");
-}
-
-int fake_command_source::add_ref() {
-    return host_.note_returning(1, "add_ref");
-}
+    : fake_service(host), commands(std::move(commands)), kind(kind), answers_ext(answers_ext) {}
 
 quorvel::service_object* fake_command_source::query(const quorvel::guid& cls) {
     note_class(host_, "query", cls);

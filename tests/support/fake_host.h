@@ -41,13 +41,24 @@ public:
     quorvel::service_object* query(const quorvel::guid&) override { return nullptr; }
 };
 
-// The roster of the host's playlists.
-class fake_roster final : public quorvel::playlist_roster {
+// What every service of the host answers, recorded on the host: references
+// are not counted, and no other interface is offered.
+template <class Interface>
+class fake_service : public Interface {
 public:
-    explicit fake_roster(fake_host& host) : host_(host) {}
+    explicit fake_service(fake_host& host) : host_(host) {}
     int release() override;
     int add_ref() override;
-    quorvel::service_object* query(const quorvel::guid&) override;
+    quorvel::service_object* query(const quorvel::guid& cls) override;
+
+protected:
+    fake_host& host_;
+};
+
+// The roster of the host's playlists.
+class fake_roster final : public fake_service<quorvel::playlist_roster> {
+public:
+    using fake_service::fake_service;
     std::int32_t unused_4(std::uint32_t) override;
     bool playlist_name(std::uint32_t index, quorvel::text_buffer& out) override;
     bool unused_6(std::uint32_t) override;
@@ -55,18 +66,12 @@ public:
     std::int32_t unused_8() override;
     std::int32_t active_index() override;
     bool activate(std::uint32_t index) override;
-
-private:
-    fake_host& host_;
 };
 
 // Acts on whichever playlist of the model is active at the time of the call.
-class fake_active_playlist final : public quorvel::active_playlist {
+class fake_active_playlist final : public fake_service<quorvel::active_playlist> {
 public:
-    explicit fake_active_playlist(fake_host& host) : host_(host) {}
-    int release() override;
-    int add_ref() override;
-    quorvel::service_object* query(const quorvel::guid&) override;
+    using fake_service::fake_service;
     std::int32_t item_count() override;
     std::int32_t unused_5() override { return unused("unused_5"); }
     std::int32_t unused_6() override { return unused("unused_6"); }
@@ -90,17 +95,14 @@ public:
 
 private:
     std::int32_t unused(const char* slot);
-    fake_host& host_;
 };
 
 // One of the host's command sources: a command per guid. Executing the host's
 // remove-selection command really removes the model's selection.
-class fake_command_source final : public quorvel::command_source {
+class fake_command_source final : public fake_service<quorvel::command_source> {
 public:
     fake_command_source(fake_host& host, std::uint32_t kind, std::vector<quorvel::guid> commands,
                         bool answers_ext);
-    int release() override;
-    int add_ref() override;
     // Answers command_source_ext with itself, if `answers_ext`.
     quorvel::service_object* query(const quorvel::guid& cls) override;
     std::uint32_t default_state(std::uint32_t i) override;
@@ -135,7 +137,6 @@ public:
 
 private:
     void run(std::uint32_t index, quorvel::handle_list& handles, const quorvel::guid& caller);
-    fake_host& host_;
 };
 
 class fake_host final : public quorvel::host_api, public call_recorder {
