@@ -49,6 +49,7 @@ private:
         ((line += ' ', line += as_text(args)), ...);
         keep(std::move(line));
     }
+    // Adds `line` to the record; out of line, so that `note` stays small enough to inline.
     void keep(std::string line);
     template <class T>
     static std::string as_text(const T& value) {
