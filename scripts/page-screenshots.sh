@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
-# Saves pictures of the preferences page, as the 32-bit DLL shows it in a real
-# window under Wine on a virtual X server: docs/settings-page.png with the
-# default settings and docs/settings-page-all-on.png with every option on.
+# Saves pictures of the preferences page, as the DLL shows it in a real window
+# under Wine on a virtual X server: docs/settings-page.png with the default
+# settings and docs/settings-page-all-on.png with every option on. Uses the
+# 32-bit DLL users mostly install, or the 64-bit one where this machine cannot
+# execute 32-bit programs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --windows
-source scripts/wine-env.sh
+preset=windows
+if [ "$(scripts/can-run-32bit.sh)" = cannot ]; then
+    preset=windows64
+    echo "this machine cannot execute 32-bit programs: using the 64-bit DLL"
+fi
+source scripts/wine-env.sh "$preset"
 
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target relayvo page_snapshot -j2
-bin=build/windows/bin
-xvfb-run -a -s "-screen 0 1024x768x24" wine "$bin/page_snapshot.exe" "$bin/relayvo.dll" docs/settings-page.png
-xvfb-run -a -s "-screen 0 1024x768x24" wine "$bin/page_snapshot.exe" "$bin/relayvo.dll" docs/settings-page-all-on.png --all-on
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target relayvo page_snapshot -j2
+bin="build/$preset/bin"
+snapshot=(xvfb-run -a -s "-screen 0 1024x768x24" "$WINELOADER" "$bin/page_snapshot.exe" "$bin/relayvo.dll")
+"${snapshot[@]}" docs/settings-page.png
+"${snapshot[@]}" docs/settings-page-all-on.png --all-on
 scripts/recompress-png.py docs/settings-page.png docs/settings-page-all-on.png
 echo "saved docs/settings-page.png and docs/settings-page-all-on.png"

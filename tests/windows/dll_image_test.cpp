@@ -1,140 +1,197 @@
-// The built DLL as a user installs it: a 32-bit image with one undecorated
-// export, imports from system DLLs and utf8api only, and the dialog template
-// as resource 102 in British English. Read from the file, not through the loader.
-#include <windows.h>
-
+// The built DLLs as users install them, read from the files rather than
+// through a loader, so that any machine can check them: the image of the
+// right bitness, one undecorated export, imports from system DLLs and utf8api
+// only (the C and C++ runtimes linked in), and the dialog template as
+// resource 102 in British English.
+//
+//   dll_image_test win32=relayvo.dll win64=relayvo.dll   (one image or both)
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
-// A PE file in memory, addressed by relative virtual address.
+// What each image must be: the COFF machine and the optional header's magic.
+struct image_kind {
+    const char* name;
+    std::uint16_t machine;
+    std::uint16_t magic;
+};
+constexpr image_kind win32{"win32", 0x014C /* i386 */, 0x010B /* PE32 */};
+constexpr image_kind win64{"win64", 0x8664 /* AMD64 */, 0x020B /* PE32+ */};
+
+struct built_image {
+    image_kind kind;
+    std::string path;
+};
+std::vector<built_image> images; // from the command line, before the tests are made
+
+// Table indexes and resource identifiers of the PE format.
+constexpr int export_directory = 0;
+constexpr int import_directory = 1;
+constexpr int resource_directory = 2;
+constexpr std::uint32_t dialog_resource = 5;
+constexpr std::uint32_t settings_dialog = 102;
+constexpr std::uint32_t british_english = 2057;
+
+// A PE file in memory, read little-endian at file offsets or relative virtual
+// addresses. Reads past the end give zero, which no check accepts.
 class pe_file {
 public:
-    explicit pe_file(const char* path) {
+    explicit pe_file(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         bytes_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (bytes_.size() < sizeof(IMAGE_DOS_HEADER)) return;
-        auto dos = at<IMAGE_DOS_HEADER>(0);
-        if (!dos || dos->e_magic != IMAGE_DOS_SIGNATURE) return;
-        nt_ = at<IMAGE_NT_HEADERS32>(static_cast<std::size_t>(dos->e_lfanew));
-        if (!nt_ || nt_->Signature != IMAGE_NT_SIGNATURE) nt_ = nullptr;
+        if (u16(0) != 0x5A4D /* MZ */) return;
+        std::uint32_t nt = u32(0x3C);
+        if (u32(nt) != 0x00004550 /* PE\0\0 */) return;
+        coff_ = nt + 4;
+        optional_ = coff_ + 20;
+        sections_ = optional_ + u16(coff_ + 16);
     }
 
-    const IMAGE_NT_HEADERS32* nt() const { return nt_; }
+    bool valid() const { return coff_ != 0; }
+    std::uint16_t machine() const { return u16(coff_); }
+    bool is_dll() const { return u16(coff_ + 18) & 0x2000; }
+    std::uint16_t magic() const { return u16(optional_); }
+    // The relative virtual address of data directory `which`.
+    std::uint32_t directory(int which) const {
+        std::uint32_t first = magic() == win64.magic ? 112 : 96;
+        return u32(optional_ + first + 8 * which);
+    }
 
-    // The file offset of `rva`, through the section that holds it.
-    std::size_t offset(DWORD rva) const {
-        auto section = IMAGE_FIRST_SECTION(nt_);
-        for (WORD i = 0; i < nt_->FileHeader.NumberOfSections; ++i, ++section)
-            if (rva >= section->VirtualAddress &&
-                rva < section->VirtualAddress + section->Misc.VirtualSize)
-                return rva - section->VirtualAddress + section->PointerToRawData;
-        return bytes_.size();
+    std::uint16_t u16(std::size_t at) const {
+        return static_cast<std::uint16_t>(byte(at) | byte(at + 1) << 8);
     }
-    template <class T>
-    const T* at(std::size_t file_offset) const {
-        return file_offset + sizeof(T) <= bytes_.size()
-                   ? reinterpret_cast<const T*>(bytes_.data() + file_offset)
-                   : nullptr;
+    std::uint32_t u32(std::size_t at) const {
+        return u16(at) | static_cast<std::uint32_t>(u16(at + 2)) << 16;
     }
-    template <class T>
-    const T* at_rva(DWORD rva) const {
-        return at<T>(offset(rva));
-    }
-    std::string text_at_rva(DWORD rva) const {
-        std::size_t from = offset(rva);
+    std::uint16_t u16_at_rva(std::uint32_t rva) const { return u16(offset(rva)); }
+    std::uint32_t u32_at_rva(std::uint32_t rva) const { return u32(offset(rva)); }
+    std::string text_at_rva(std::uint32_t rva) const {
         std::string text;
-        while (from < bytes_.size() && bytes_[from]) text += static_cast<char>(bytes_[from++]);
+        for (std::size_t at = offset(rva); byte(at); ++at)
+            text += static_cast<char>(byte(at));
         return text;
-    }
-    const IMAGE_DATA_DIRECTORY& directory(int which) const {
-        return nt_->OptionalHeader.DataDirectory[which];
     }
 
 private:
+    std::uint32_t byte(std::size_t at) const { return at < bytes_.size() ? bytes_[at] : 0; }
+    // The file offset of `rva`, through the section that holds it.
+    std::size_t offset(std::uint32_t rva) const {
+        for (std::size_t i = 0, count = u16(coff_ + 2); i < count; ++i) {
+            std::size_t section = sections_ + 40 * i;
+            std::uint32_t start = u32(section + 12), size = u32(section + 8);
+            if (rva >= start && rva < start + size) return rva - start + u32(section + 20);
+        }
+        return bytes_.size();
+    }
+
     std::vector<std::uint8_t> bytes_;
-    const IMAGE_NT_HEADERS32* nt_ = nullptr;
+    std::size_t coff_ = 0, optional_ = 0, sections_ = 0;
 };
 
-// The entry of `id` in a resource directory, or null.
-const IMAGE_RESOURCE_DIRECTORY_ENTRY* resource_entry(const pe_file& pe, DWORD base, DWORD directory,
-                                                     DWORD id) {
-    auto dir = pe.at_rva<IMAGE_RESOURCE_DIRECTORY>(base + directory);
-    if (!dir) return nullptr;
-    auto entries = reinterpret_cast<const IMAGE_RESOURCE_DIRECTORY_ENTRY*>(dir + 1);
-    int count = dir->NumberOfNamedEntries + dir->NumberOfIdEntries;
-    for (int i = 0; i < count; ++i)
-        if (!entries[i].NameIsString && entries[i].Id == id) return &entries[i];
-    return nullptr;
+// The resource directory entry for `id` in the directory at `directory`
+// (relative to the resource section), or 0. High bit set: a subdirectory.
+std::uint32_t resource_entry(const pe_file& pe, std::uint32_t directory, std::uint32_t id) {
+    std::uint32_t base = pe.directory(resource_directory);
+    std::uint32_t count =
+        pe.u16_at_rva(base + directory + 12) + pe.u16_at_rva(base + directory + 14);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::uint32_t entry = base + directory + 16 + 8 * i;
+        if (pe.u32_at_rva(entry) == id) return pe.u32_at_rva(entry + 4);
+    }
+    return 0;
 }
 
-std::string lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
+std::set<std::string> imported_dlls(const pe_file& pe) {
+    std::set<std::string> names;
+    for (std::uint32_t at = pe.directory(import_directory);; at += 20) {
+        std::uint32_t name = pe.u32_at_rva(at + 12);
+        if (name == 0) break;
+        std::string dll = pe.text_at_rva(name);
+        for (char& c : dll)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        names.insert(dll);
+    }
+    return names;
 }
 
-class dll_image_test : public ::testing::Test {
+class dll_image_test : public ::testing::TestWithParam<built_image> {
 protected:
-    void SetUp() override { ASSERT_NE(pe.nt(), nullptr) << "not a PE file: " << RELAYVO_LIBRARY; }
-    pe_file pe{RELAYVO_LIBRARY};
+    void SetUp() override { ASSERT_TRUE(pe.valid()) << "not a PE file: " << GetParam().path; }
+    const image_kind& kind() const { return GetParam().kind; }
+    pe_file pe{GetParam().path};
 };
+
+TEST_P(dll_image_test, is_a_dll_for_its_processor) {
+    EXPECT_EQ(pe.machine(), kind().machine);
+    EXPECT_EQ(pe.magic(), kind().magic);
+    EXPECT_TRUE(pe.is_dll());
+}
+
+TEST_P(dll_image_test, exports_exactly_the_undecorated_entry_point) {
+    std::uint32_t exports = pe.directory(export_directory);
+    ASSERT_NE(exports, 0u);
+    EXPECT_EQ(pe.u32_at_rva(exports + 20), 1u); // functions
+    ASSERT_EQ(pe.u32_at_rva(exports + 24), 1u); // names
+    std::uint32_t first_name = pe.u32_at_rva(pe.u32_at_rva(exports + 32));
+    EXPECT_EQ(pe.text_at_rva(first_name), "quorvel_get_interface");
+}
+
+TEST_P(dll_image_test, imports_only_system_dlls_and_utf8api) {
+    const std::set<std::string> allowed = {"kernel32.dll", "user32.dll", "msvcrt.dll",
+                                           "utf8api.dll"};
+    std::set<std::string> imported = imported_dlls(pe);
+    EXPECT_TRUE(imported.count("utf8api.dll"));
+    for (const std::string& dll : imported)
+        EXPECT_TRUE(allowed.count(dll)) << dll;
+}
+
+TEST_P(dll_image_test, links_the_mingw_runtimes_in) {
+    for (const std::string& dll : imported_dlls(pe))
+        EXPECT_NE(dll.rfind("lib", 0), 0u) << dll << " would have to be installed beside the DLL";
+}
+
+TEST_P(dll_image_test, carries_the_settings_dialog_as_resource_102_in_british_english) {
+    std::uint32_t base = pe.directory(resource_directory);
+    ASSERT_NE(base, 0u);
+    constexpr std::uint32_t subdirectory = 0x80000000;
+    std::uint32_t type = resource_entry(pe, 0, dialog_resource);
+    ASSERT_TRUE(type & subdirectory);
+    std::uint32_t name = resource_entry(pe, type & ~subdirectory, settings_dialog);
+    ASSERT_TRUE(name & subdirectory);
+    std::uint32_t language = resource_entry(pe, name & ~subdirectory, british_english);
+    ASSERT_TRUE(language != 0 && !(language & subdirectory));
+    std::uint32_t data = pe.u32_at_rva(base + language);
+    EXPECT_EQ(pe.u16_at_rva(data), 1);          // extended template, version 1
+    EXPECT_EQ(pe.u16_at_rva(data + 2), 0xFFFF); // its signature
+}
+
+INSTANTIATE_TEST_SUITE_P(built, dll_image_test, ::testing::ValuesIn(images),
+                         [](const auto& info) { return std::string(info.param.kind.name); });
 
 } // namespace
 
-TEST_F(dll_image_test, is_a_32_bit_intel_dll) {
-    EXPECT_EQ(pe.nt()->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
-    EXPECT_TRUE(pe.nt()->FileHeader.Characteristics & IMAGE_FILE_DLL);
-    EXPECT_EQ(pe.nt()->OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
-}
-
-TEST_F(dll_image_test, exports_exactly_the_undecorated_entry_point) {
-    const auto& dir = pe.directory(IMAGE_DIRECTORY_ENTRY_EXPORT);
-    auto exports = pe.at_rva<IMAGE_EXPORT_DIRECTORY>(dir.VirtualAddress);
-    ASSERT_NE(exports, nullptr);
-    EXPECT_EQ(exports->NumberOfFunctions, 1u);
-    ASSERT_EQ(exports->NumberOfNames, 1u);
-    auto name = pe.at_rva<DWORD>(exports->AddressOfNames);
-    ASSERT_NE(name, nullptr);
-    EXPECT_EQ(pe.text_at_rva(*name), "quorvel_get_interface");
-}
-
-TEST_F(dll_image_test, imports_only_system_dlls_and_utf8api) {
-    const std::set<std::string> allowed = {"kernel32.dll", "user32.dll", "msvcrt.dll",
-                                           "utf8api.dll"};
-    const auto& dir = pe.directory(IMAGE_DIRECTORY_ENTRY_IMPORT);
-    std::set<std::string> imported;
-    for (DWORD at = dir.VirtualAddress;; at += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
-        auto entry = pe.at_rva<IMAGE_IMPORT_DESCRIPTOR>(at);
-        ASSERT_NE(entry, nullptr);
-        if (entry->Name == 0) break;
-        imported.insert(lower(pe.text_at_rva(entry->Name)));
+int main(int argc, char** argv) {
+    // The images are named before GoogleTest makes the tests from them.
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        for (const image_kind& kind : {win32, win64})
+            if (arg.substr(0, arg.find('=')) == kind.name)
+                images.push_back({kind, std::string(arg.substr(arg.find('=') + 1))});
     }
-    EXPECT_TRUE(imported.count("utf8api.dll"));
-    for (const std::string& dll : imported) EXPECT_TRUE(allowed.count(dll)) << dll;
-}
-
-TEST_F(dll_image_test, carries_the_settings_dialog_as_resource_102_in_british_english) {
-    DWORD base = pe.directory(IMAGE_DIRECTORY_ENTRY_RESOURCE).VirtualAddress;
-    ASSERT_NE(base, 0u);
-    auto type = resource_entry(pe, base, 0, 5 /* dialog */);
-    ASSERT_TRUE(type && type->DataIsDirectory);
-    auto name = resource_entry(pe, base, type->OffsetToDirectory, 102);
-    ASSERT_TRUE(name && name->DataIsDirectory);
-    auto language = resource_entry(pe, base, name->OffsetToDirectory, 2057);
-    ASSERT_TRUE(language && !language->DataIsDirectory);
-    auto data = pe.at_rva<IMAGE_RESOURCE_DATA_ENTRY>(base + language->OffsetToData);
-    ASSERT_NE(data, nullptr);
-    auto header = pe.at_rva<WORD>(data->OffsetToData);
-    ASSERT_NE(header, nullptr);
-    EXPECT_EQ(header[0], 1);      // extended template, version 1
-    EXPECT_EQ(header[1], 0xFFFF); // its signature
+    if (images.empty()) {
+        std::fprintf(stderr, "usage: %s win32=PATH win64=PATH (one or both)\n", argv[0]);
+        return 2;
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
