@@ -92,7 +92,7 @@ TEST_F(loader_test, version_record_texts_reach_the_host) {
     client->set_module_location(RELAYVO_LIBRARY, "relayvo");
     EXPECT_EQ(read(&quorvel::version_info::module_name), "relayvo");
     EXPECT_EQ(read(&quorvel::version_info::component_name), "Relayvo");
-    EXPECT_EQ(read(&quorvel::version_info::component_version), "0.3.2");
+    EXPECT_EQ(read(&quorvel::version_info::component_version), RELAYVO_VERSION);
     EXPECT_EQ(read(&quorvel::version_info::about_text)
                   .rfind("Allows you to send items to playlists through context menu\n\n", 0),
               0u);

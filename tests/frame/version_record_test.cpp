@@ -54,7 +54,7 @@ protected:
 
 TEST_F(version_record_test, texts_name_the_component) {
     EXPECT_EQ(read(*record, &quorvel::version_info::component_name), "Relayvo");
-    EXPECT_EQ(read(*record, &quorvel::version_info::component_version), "0.3.2");
+    EXPECT_EQ(read(*record, &quorvel::version_info::component_version), RELAYVO_VERSION);
     const std::string intro = "Allows you to send items to playlists through context menu\n\n";
     std::string about = read(*record, &quorvel::version_info::about_text);
     EXPECT_EQ(about.substr(0, intro.size()), intro);

@@ -3,8 +3,9 @@
 # checked-in golden file, byte for byte.
 #
 #   cmake -DHOST=... -DLIBRARY=... -DPROFILE=... -DSCRIPTS=a.qvs|b.qvs
-#         -DGOLDEN=expected.txt -DACTUAL=actual.txt [-DSEED=store.cfg]
-#         [-DARGS=--trace] [-DSUBSTITUTE=path=>token|...] [-DEMULATOR=wine]
+#         -DGOLDEN=expected.txt -DACTUAL=actual.txt -DVERSION=1.2.3
+#         [-DSEED=store.cfg] [-DARGS=--trace] [-DSUBSTITUTE=path=>token|...]
+#         [-DPLATFORM_SHOWS=golden text=>text here|...] [-DEMULATOR=wine]
 #         -P run_session.cmake
 #
 # Lists are separated by '|', which survives being passed through a test's
@@ -12,16 +13,22 @@
 # SEED is copied into the profile as relayvo.cfg before the first run. Paths
 # that differ between machines are replaced by tokens: the library by
 # <library>, the profile by <profile>, and any pair given in SUBSTITUTE.
-# With the environment variable UPDATE_GOLDEN set, the golden file is
-# rewritten instead of compared.
+#
+# The golden holds @VERSION@ where the transcript shows the project's
+# version, and what this platform shows differently from the golden is given
+# in PLATFORM_SHOWS, so that one golden serves every platform. With the
+# environment variable UPDATE_GOLDEN set, the golden file is rewritten in that
+# form instead of compared.
 
-foreach(required HOST LIBRARY PROFILE SCRIPTS GOLDEN ACTUAL)
+cmake_minimum_required(VERSION 3.25)
+
+foreach(required HOST LIBRARY PROFILE SCRIPTS GOLDEN ACTUAL VERSION)
     if(NOT DEFINED ${required})
         message(FATAL_ERROR "run_session.cmake needs -D${required}=...")
     endif()
 endforeach()
 
-foreach(list_name SCRIPTS ARGS SUBSTITUTE EMULATOR)
+foreach(list_name SCRIPTS ARGS SUBSTITUTE PLATFORM_SHOWS EMULATOR)
     string(REPLACE "|" ";" ${list_name} "${${list_name}}")
 endforeach()
 
@@ -55,22 +62,55 @@ endforeach()
 
 string(REPLACE "${LIBRARY}" "<library>" transcript "${transcript}")
 string(REPLACE "${PROFILE}" "<profile>" transcript "${transcript}")
-foreach(pair IN LISTS SUBSTITUTE)
-    string(REPLACE "=>" ";" parts "${pair}")
-    list(GET parts 0 from)
-    list(GET parts 1 to)
-    string(REPLACE "${from}" "${to}" transcript "${transcript}")
-endforeach()
+
+# replace_pairs(<text variable> <pairs> FORWARD|BACKWARD): each "from=>to" of
+# the list, from into to or back.
+function(replace_pairs text_variable pairs direction)
+    set(text "${${text_variable}}")
+    foreach(pair IN LISTS pairs)
+        string(REPLACE "=>" ";" parts "${pair}")
+        list(GET parts 0 from)
+        list(GET parts 1 to)
+        if(direction STREQUAL "BACKWARD")
+            string(REPLACE "${to}" "${from}" text "${text}")
+        else()
+            string(REPLACE "${from}" "${to}" text "${text}")
+        endif()
+    endforeach()
+    set(${text_variable} "${text}" PARENT_SCOPE)
+endfunction()
+
+# fill_in(<text variable>): a golden as this platform shows it.
+function(fill_in text_variable)
+    set(text "${${text_variable}}")
+    string(REPLACE "@VERSION@" "${VERSION}" text "${text}")
+    replace_pairs(text "${PLATFORM_SHOWS}" FORWARD)
+    set(${text_variable} "${text}" PARENT_SCOPE)
+endfunction()
+
+replace_pairs(transcript "${SUBSTITUTE}" FORWARD)
 
 if(DEFINED ENV{UPDATE_GOLDEN})
-    file(WRITE "${GOLDEN}" "${transcript}")
+    set(golden_text "${transcript}")
+    replace_pairs(golden_text "${PLATFORM_SHOWS}" BACKWARD)
+    string(REPLACE "${VERSION}" "@VERSION@" golden_text "${golden_text}")
+    set(round_trip "${golden_text}")
+    fill_in(round_trip)
+    if(NOT round_trip STREQUAL transcript)
+        message(FATAL_ERROR "The transcript cannot be written as a golden that gives it back: "
+                            "it holds the version or a platform's text where they are not meant.")
+    endif()
+    file(WRITE "${GOLDEN}" "${golden_text}")
     message(STATUS "rewrote ${GOLDEN}")
     return()
 endif()
 
 file(WRITE "${ACTUAL}" "${transcript}")
 file(READ "${GOLDEN}" expected)
+fill_in(expected)
 if(NOT transcript STREQUAL expected)
-    execute_process(COMMAND diff -u "${GOLDEN}" "${ACTUAL}" OUTPUT_VARIABLE difference)
-    message(FATAL_ERROR "The transcript differs from ${GOLDEN}:\n${difference}")
+    set(expected_file "${ACTUAL}.expected")
+    file(WRITE "${expected_file}" "${expected}")
+    execute_process(COMMAND diff -u "${expected_file}" "${ACTUAL}" OUTPUT_VARIABLE difference)
+    message(FATAL_ERROR "The transcript differs from ${GOLDEN} (as filled in here):\n${difference}")
 endif()
