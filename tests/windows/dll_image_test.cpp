@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -32,6 +33,9 @@ struct built_image {
     image_kind kind;
     std::string path;
 };
+void PrintTo(const built_image& image, std::ostream* out) {
+    *out << image.kind.name << " image " << image.path;
+}
 std::vector<built_image> images; // from the command line, before the tests are made
 
 // Table indexes and resource identifiers of the PE format.
@@ -180,13 +184,27 @@ INSTANTIATE_TEST_SUITE_P(built, dll_image_test, ::testing::ValuesIn(images),
 
 } // namespace
 
+// The image that `arg` names ("win32=PATH" or "win64=PATH"), if it names one.
+bool parse_image(std::string_view arg, built_image& image) {
+    std::size_t equals = arg.find('=');
+    for (const image_kind& kind : {win32, win64})
+        if (equals != std::string_view::npos && arg.substr(0, equals) == kind.name) {
+            image = {kind, std::string(arg.substr(equals + 1))};
+            return true;
+        }
+    return false;
+}
+
 int main(int argc, char** argv) {
     // The images are named before GoogleTest makes the tests from them.
     for (int i = 1; i < argc; ++i) {
-        std::string_view arg = argv[i];
-        for (const image_kind& kind : {win32, win64})
-            if (arg.substr(0, arg.find('=')) == kind.name)
-                images.push_back({kind, std::string(arg.substr(arg.find('=') + 1))});
+        if (std::string_view(argv[i]).rfind("--gtest", 0) == 0) continue;
+        built_image image;
+        if (!parse_image(argv[i], image)) {
+            images.clear();
+            break;
+        }
+        images.push_back(image);
     }
     if (images.empty()) {
         std::fprintf(stderr, "usage: %s win32=PATH win64=PATH (one or both)\n", argv[0]);
