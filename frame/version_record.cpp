@@ -5,6 +5,8 @@
 
 namespace relayvo {
 
+const char component_version_text[] = RELAYVO_VERSION;
+
 void version_record::module_name(quorvel::text_buffer& out) {
     out.assign(module_texts.module_name.get(), quorvel::unbounded);
 }

@@ -8,8 +8,8 @@
 namespace relayvo {
 
 inline constexpr const char* component_name_text = "Relayvo";
-// The project's version, which the build defines once for the component and the packages.
-inline constexpr const char* component_version_text = RELAYVO_VERSION;
+// The project's version, as the build sets it once for the component and the packages.
+extern const char component_version_text[];
 inline constexpr const char* about_text_body =
     "Allows you to send items to playlists through context menu\n"
     "\n"
