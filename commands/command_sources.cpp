@@ -8,6 +8,16 @@
 
 namespace relayvo {
 
+namespace {
+
+// The index of the active playlist, or -1 when the host cannot tell.
+std::int32_t active_index() {
+    quorvel::playlist_roster* r = roster();
+    return r ? r->active_index() : -1;
+}
+
+} // namespace
+
 quorvel::service_object* playlist_commands::query(const quorvel::guid& cls) {
     if (!(cls == quorvel::command_source_ext) && !(cls == quorvel::command_source_class))
         return nullptr;
@@ -38,13 +48,22 @@ void playlist_commands::execute_for(std::uint32_t index, quorvel::handle_list& h
 void playlist_commands::execute_step(std::uint32_t index, quorvel::handle_list& handles,
                                      const quorvel::guid& caller) {
     if (handles.count() == 0 || index >= command_count()) return;
-    bool removed = move_files.on() && caller == quorvel::caller_playlist_view &&
-                   run_main_menu_command(quorvel::remove_selection_command);
-    if (deliver_items(index, handles) || !removed) return;
-    // The target could not be activated: the source is still active, so the
-    // tracks go back where they came from rather than being lost.
-    if (quorvel::active_playlist* source = active_playlist())
-        source->insert_handles(handles, 0, -1, 0, 1);
+    bool moving = move_files.on() && caller == quorvel::caller_playlist_view;
+    // The source is the active playlist until the target is activated; its
+    // index is wanted only for its label's count.
+    std::int32_t source = moving && add_total.on() ? active_index() : -1;
+    bool removed = moving && run_main_menu_command(quorvel::remove_selection_command);
+    if (deliver_items(index, handles)) {
+        refresh_label(index);
+    } else if (removed) {
+        // The target could not be activated: the source is still active, so
+        // the tracks go back where they came from rather than being lost.
+        if (quorvel::active_playlist* back = active_playlist())
+            back->insert_handles(handles, 0, -1, 0, 1);
+    }
+    // The host reports no change of a count, so the labels of the playlists
+    // this send changed are formed again here.
+    if (removed && source >= 0) refresh_label(static_cast<std::uint32_t>(source));
 }
 
 std::uint32_t index_commands::default_state(std::uint32_t) {

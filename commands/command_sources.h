@@ -32,7 +32,8 @@ public:
     bool command_guid(std::uint32_t, quorvel::guid&) override { return false; }
     bool unnamed_15(std::uint32_t, quorvel::text_buffer&) override { return false; }
     // Sends the tracks to the playlist of command `index`; from the playlist
-    // view with move_files on, takes them out of their playlist first.
+    // view with move_files on, takes them out of their playlist first. While
+    // labels show counts, the labels of the playlists it changed follow.
     void execute_step(std::uint32_t index, quorvel::handle_list& handles,
                       const quorvel::guid& caller) override;
 };

@@ -30,6 +30,13 @@ void delete_cell(owned_text* cell) {
     heap_release(cell);
 }
 
+// Frees every cell of `list` and its text, then empties the list.
+void clear_entries(pointer_list& list) {
+    for (std::uint32_t i = 0, n = list.count(); i < n; ++i)
+        delete_cell(static_cast<owned_text*>(list.get(i)));
+    remove_all(list);
+}
+
 // The item count of playlist `index`: the active playlist service knows the
 // active one's, the roster every other's. -1 when the host cannot tell.
 std::int32_t item_count(std::uint32_t index) {
@@ -100,8 +107,8 @@ void replace_cell(pointer_list& list, std::uint32_t index, const char* text) {
     owned_text* cell = static_cast<owned_text*>(list.get(index));
     if (!cell)
         list.set(index, new_cell(text));
-    else if (std::strcmp(cell->get(), text) != 0)
-        cell->assign(text, quorvel::unbounded);
+    else if (std::strcmp(cell->get(), text) != 0 && !cell->assign(text, quorvel::unbounded))
+        cell->assign(empty_text, quorvel::unbounded); // the old text may name another playlist
 }
 
 // Gives `list` one cell per playlist holding the text `text_of` forms. While
@@ -122,20 +129,15 @@ const char* command_group() {
     return use_custom_group.on() ? cust_group_name.text() : component_name_text;
 }
 
-entry_table::~entry_table() {
+void entry_table::clear() {
     clear_entries(index_labels);
     clear_entries(name_paths);
+    name_paths_enabled = false;
 }
 
 const char* entry_table::text_at(pointer_list& list, std::uint32_t index) {
     const owned_text* cell = static_cast<const owned_text*>(list.get(index));
     return cell ? cell->get() : empty_text;
-}
-
-void clear_entries(pointer_list& list) {
-    for (std::uint32_t i = 0, n = list.count(); i < n; ++i)
-        delete_cell(static_cast<owned_text*>(list.get(i)));
-    remove_all(list);
 }
 
 void rebuild_entries() {
@@ -157,6 +159,12 @@ void rename_entry(std::uint32_t index, const char* new_name) {
     replace_cell(entries.index_labels, index, work.label(index, name));
     if (entries.name_paths_enabled && index < entries.path_count())
         replace_cell(entries.name_paths, index, work.path(name));
+}
+
+void refresh_label(std::uint32_t index) {
+    if (!add_total.on() || index >= entries.label_count()) return;
+    scratch work;
+    replace_cell(entries.index_labels, index, work.label(index, work.fetch_name(index)));
 }
 
 } // namespace relayvo

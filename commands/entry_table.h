@@ -17,7 +17,7 @@ public:
     entry_table() = default;
     entry_table(const entry_table&) = delete;
     entry_table& operator=(const entry_table&) = delete;
-    ~entry_table();
+    ~entry_table() { clear(); }
 
     std::uint32_t label_count() { return index_labels.count(); }
     std::uint32_t path_count() { return name_paths.count(); }
@@ -25,13 +25,21 @@ public:
     const char* label(std::uint32_t index) { return text_at(index_labels, index); }
     // The command path at `index` (< path_count), or the empty text.
     const char* path(std::uint32_t index) { return text_at(name_paths, index); }
+    // Frees every cell and its text and empties both lists, as loading leaves them.
+    void clear();
 
-    pointer_list index_labels;
-    pointer_list name_paths;
     bool name_paths_enabled = false; // show_numbers as the last rebuild saw it
 
 private:
     static const char* text_at(pointer_list& list, std::uint32_t index);
+
+    // Only these form the texts; the cells are the table's alone.
+    friend void rebuild_entries();
+    friend void rename_entry(std::uint32_t index, const char* new_name);
+    friend void refresh_label(std::uint32_t index);
+
+    pointer_list index_labels;
+    pointer_list name_paths;
 };
 
 // The table, defined with the component's other static objects.
@@ -47,7 +55,10 @@ const char* command_group();
 void rebuild_entries();
 // Updates the label (and the command path, if paths are enabled) of one playlist.
 void rename_entry(std::uint32_t index, const char* new_name);
-// Frees every cell of `list` and its text, then empties the list.
-void clear_entries(pointer_list& list);
+// While labels show item counts, forms the label of playlist `index` (<
+// label_count) again from its name and count as the host reports them now;
+// otherwise makes no host call. For playlists whose count the component
+// itself has just changed, since the host reports no such change.
+void refresh_label(std::uint32_t index);
 
 } // namespace relayvo

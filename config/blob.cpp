@@ -2,8 +2,7 @@
 
 #include "config/config_var.h"
 #include "config/little_endian.h"
-#include "config/memory_sink.h"
-#include "text/text_buffer.h"
+#include "text/plain_text.h"
 
 #include <cstring>
 
@@ -16,6 +15,21 @@ void write_key(quorvel::config_sink& sink, const char* key) {
     write_u32(sink, length);
     sink.write(key, length);
 }
+
+// Counts the bytes written to it and keeps none, so that a value's length
+// is known before its record is written without copying the value anywhere.
+class length_sink final : public quorvel::config_sink {
+public:
+    void write(const void*, std::uint32_t length) override { total += length; }
+
+    std::uint32_t total = 0;
+};
+
+// A key as the blob holds it: `length` bytes at `bytes`, read up to the first NUL.
+struct key_view {
+    const char* bytes;
+    std::uint32_t length;
+};
 
 // The reader's position in the blob.
 struct blob_cursor {
@@ -34,11 +48,13 @@ struct blob_cursor {
         out = load_u32(bytes);
         return true;
     }
-    // Assigns the key to `out`, which stops at a NUL inside it.
-    bool read_key(text_buffer& out) {
+    // Points `out` at the key in the blob, which stops at a NUL inside it.
+    // Nothing is copied, so reading a key never needs memory.
+    bool read_key(key_view& out) {
         std::uint32_t length;
         if (!read_u32(length) || length > remaining) return false;
-        out.assign(reinterpret_cast<const char*>(position), length);
+        const char* bytes = reinterpret_cast<const char*>(position);
+        out = {bytes, bounded_length(bytes, length)};
         skip(length);
         return true;
     }
@@ -48,36 +64,36 @@ struct blob_cursor {
     }
 };
 
-config_var* find_var(const char* key) {
+config_var* find_var(key_view key) {
     for (config_var* var = config_var_list; var; var = var->next)
-        if (var->key.text && std::strcmp(var->key.text, key) == 0) return var;
+        if (bounded_length(var->key, quorvel::unbounded) == key.length &&
+            std::memcmp(var->key, key.bytes, key.length) == 0)
+            return var;
     return nullptr;
 }
 
 } // namespace
 
+// Keys are constants and values are in memory, so a save allocates nothing
+// and always writes every record.
 void write_blob(quorvel::config_sink& sink) {
-    memory_sink value;
     for (config_var* var = config_var_list; var; var = var->next) {
-        value.clear();
-        // A key that could not be copied, or a value that could not be
-        // collected, would give a record that reads back as something else.
-        if (!var->write_value(value) || !var->key.text || !value.complete()) continue;
-        std::uint32_t length = value.block.size();
-        write_key(sink, var->key.get());
-        write_u32(sink, length);
-        if (length > 0) sink.write(value.block.data(), length);
+        length_sink value;
+        var->write_value(value);
+        write_key(sink, var->key);
+        write_u32(sink, value.total);
+        if (value.total > 0) var->write_value(sink);
     }
 }
 
 void read_blob(const std::uint8_t* data, std::uint32_t size) {
-    text_buffer key(text_buffer::size_hint{0});
     blob_cursor cursor{data, size};
     if (size <= 4) return;
     for (;;) {
+        key_view key;
         std::uint32_t length;
         if (!cursor.read_key(key) || !cursor.read_u32(length) || length > cursor.remaining) return;
-        if (config_var* var = find_var(key.text())) var->read_value(cursor.position, length);
+        if (config_var* var = find_var(key)) var->read_value(cursor.position, length);
         cursor.skip(length);
         if (cursor.remaining <= 4) return;
     }

@@ -12,10 +12,12 @@
 
 namespace relayvo {
 
-// Writes one record per variable, in list order, to `sink`.
+// Writes one record per variable, in list order, to `sink`. Needs no memory,
+// so no shortage can leave a record out.
 void write_blob(quorvel::config_sink& sink);
 // Sets the variables named in the `size` bytes at `data`; stops quietly at
-// the first record that does not fit.
+// the first record that does not fit. Keys are matched in place; a text that
+// cannot be copied leaves its variable as it was.
 void read_blob(const std::uint8_t* data, std::uint32_t size);
 
 } // namespace relayvo

@@ -10,23 +10,27 @@ config_var::config_var(const char* key_text) : key(key_text), next(config_var_li
     config_var_list = this;
 }
 
-bool config_int::write_value(quorvel::config_sink& sink) {
+void config_int::write_value(quorvel::config_sink& sink) {
     write_u32(sink, static_cast<std::uint32_t>(value));
-    return true;
 }
 
 void config_int::read_value(const std::uint8_t* bytes, std::uint32_t length) {
     if (length == 4) value = static_cast<std::int32_t>(load_u32(bytes));
 }
 
-bool config_text::write_value(quorvel::config_sink& sink) {
-    const char* text = value.get();
-    sink.write(text, bounded_length(text, quorvel::unbounded));
-    return true;
+void config_text::write_value(quorvel::config_sink& sink) {
+    const char* stored = text();
+    sink.write(stored, bounded_length(stored, quorvel::unbounded));
 }
 
 void config_text::read_value(const std::uint8_t* bytes, std::uint32_t length) {
-    value.assign(reinterpret_cast<const char*>(bytes), length);
+    assign(reinterpret_cast<const char*>(bytes), length);
+}
+
+bool config_text::assign(const char* src, std::uint32_t max_len) {
+    if (!value_.assign(src, max_len)) return false;
+    initial_ = nullptr;
+    return true;
 }
 
 } // namespace relayvo

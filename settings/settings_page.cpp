@@ -35,12 +35,21 @@ void enable_group_name(HWND dialog) {
     EnableWindow(GetDlgItem(dialog, IDC_GROUP_NAME), use_custom_group.value);
 }
 
+// True only while initialisation fills the group name field. The edit
+// control answers that with a change notification, sent before the fill
+// returns; storing that text back would write a variable on opening, and on
+// Windows replace a stored name that is not valid UTF-8 by its round trip
+// through UTF-16.
+bool filling_group_name = false;
+
 void initialise(HWND dialog) {
     for (const check_binding& box : check_boxes)
         uSendDlgItemMessage(dialog, box.id, BM_SETCHECK, static_cast<WPARAM>(box.variable->value),
                             0);
     enable_group_name(dialog);
+    filling_group_name = true;
     uSendMessageText(GetDlgItem(dialog, IDC_GROUP_NAME), WM_SETTEXT, 0, cust_group_name.text());
+    filling_group_name = false;
 }
 
 void on_click(HWND dialog, const check_binding& box, HWND control) {
@@ -49,12 +58,15 @@ void on_click(HWND dialog, const check_binding& box, HWND control) {
     if (box.rebuilds) rebuild_entries();
 }
 
+// Stores the field's text only when it was read whole and could be copied;
+// otherwise the previous name stays, and with it the table.
 void on_group_name_change(HWND field) {
+    bool stored = false;
     {
         text_buffer typed = window_text(field);
-        cust_group_name.set_text(typed.text());
+        stored = typed.intact() && cust_group_name.set_text(typed.text());
     }
-    rebuild_entries();
+    if (stored) rebuild_entries();
 }
 
 } // namespace
@@ -73,7 +85,8 @@ INT_PTR CALLBACK settings_dialog_proc(HWND dialog, UINT message, WPARAM wparam, 
         initialise(dialog);
     } else if (message == WM_COMMAND) {
         // The whole wParam is compared: control id and notification code together.
-        if (wparam == MAKEWPARAM(IDC_GROUP_NAME, EN_CHANGE)) on_group_name_change(sender);
+        if (wparam == MAKEWPARAM(IDC_GROUP_NAME, EN_CHANGE) && !filling_group_name)
+            on_group_name_change(sender);
         for (const check_binding& box : check_boxes)
             if (wparam == MAKEWPARAM(static_cast<WORD>(box.id), BN_CLICKED))
                 on_click(dialog, box, sender);

@@ -19,8 +19,9 @@ public:
     const char* parent_name() override { return settings_parent_name; }
 };
 
-// Shows the variables on WM_INITDIALOG and writes each change into its
-// variable, rebuilding the entry table where the change shows in a text.
+// Shows the variables on WM_INITDIALOG, writing none and rebuilding nothing,
+// and writes each change into its variable, rebuilding the entry table where
+// the change shows in a text.
 // Returns 0 for every message.
 INT_PTR CALLBACK settings_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
 

@@ -32,7 +32,8 @@ public:
     // block could not get the memory.
     std::uint8_t* write_at(const void* src, std::uint32_t len, std::uint32_t offset);
 
-    std::uint8_t* data() const { return data_; }
+    std::uint8_t* data() { return data_; }
+    const std::uint8_t* data() const { return data_; }
     std::uint32_t size() const { return size_; }
     std::uint32_t capacity() const { return capacity_; }
     growth_mode mode() const { return growth_mode_; }

@@ -2,31 +2,22 @@
 
 #include "text/heap.h"
 
-#include <cstring>
-
 namespace relayvo {
 
 owned_text::~owned_text() {
-    heap_release(text);
+    heap_release(text_);
 }
 
-void owned_text::assign(const char* src, std::uint32_t max_len) {
-    std::uint32_t n = bounded_length(src, max_len);
-    if (n == 0) {
-        heap_release(text);
-        text = nullptr;
-        return;
+bool owned_text::assign(const char* src, std::uint32_t max_len) {
+    if (bounded_length(src, max_len) == 0) {
+        heap_release(text_);
+        text_ = nullptr;
+        return true;
     }
-    std::size_t size = std::size_t{n} + 1;
-    void* resized = text ? heap_reallocate(text, size) : heap_allocate(size);
-    if (!resized) {
-        heap_release(text);
-        text = nullptr;
-        return;
-    }
-    text = static_cast<char*>(resized);
-    std::memcpy(text, src, n);
-    text[n] = '\0';
+    char* copy = reallocate_text(text_, src, max_len);
+    if (!copy) return false;
+    text_ = copy;
+    return true;
 }
 
 } // namespace relayvo

@@ -16,13 +16,15 @@ public:
     ~owned_text();
 
     // Replaces the text by the first `bounded_length(src, max_len)` bytes of
-    // `src`; an empty result, or memory running out, leaves no text.
-    void assign(const char* src, std::uint32_t max_len);
+    // `src`; an empty result leaves no text. Returns false when memory ran
+    // out, the held text then unchanged, as a failed realloc leaves its block.
+    bool assign(const char* src, std::uint32_t max_len);
 
     // The text, or the empty text when none is held.
-    const char* get() const { return or_empty(text); }
+    const char* get() const { return or_empty(text_); }
 
-    char* text = nullptr;
+private:
+    char* text_ = nullptr;
 };
 
 } // namespace relayvo

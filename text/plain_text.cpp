@@ -22,9 +22,11 @@ void copy_bounded(char* dst, const char* src, std::uint32_t max_len) {
     dst[n] = '\0';
 }
 
-char* duplicate_text(const char* src, std::uint32_t max_len) {
+char* reallocate_text(char* held, const char* src, std::uint32_t max_len) {
     std::uint32_t n = bounded_length(src, max_len);
-    char* copy = static_cast<char*>(heap_allocate(std::size_t{n} + 1));
+    std::size_t size = std::size_t{n} + 1;
+    void* memory = held ? heap_reallocate(held, size) : heap_allocate(size);
+    char* copy = static_cast<char*>(memory);
     if (copy) copy_bounded(copy, src, n);
     return copy;
 }

@@ -13,9 +13,11 @@ extern const char empty_text[1];
 std::uint32_t bounded_length(const char* src, std::uint32_t max_len);
 // Writes the first min(length of `src`, `max_len`) bytes of `src` and a NUL to `dst`.
 void copy_bounded(char* dst, const char* src, std::uint32_t max_len);
-// A new heap copy of the first `bounded_length(src, max_len)` bytes of `src`,
-// or null when memory ran out. An empty source gives an allocated empty text.
-char* duplicate_text(const char* src, std::uint32_t max_len);
+// The heap text `held` (null for none) resized to hold a copy of the first
+// `bounded_length(src, max_len)` bytes of `src` and a NUL: the copy, which
+// may have moved, or null when memory ran out, `held` then untouched. An
+// empty source gives an allocated empty text. `src` must not lie in `held`.
+char* reallocate_text(char* held, const char* src, std::uint32_t max_len);
 
 // `text`, or the empty text when it is null.
 inline const char* or_empty(const char* text) {

@@ -7,28 +7,37 @@
 namespace relayvo {
 
 // Items live as consecutive pointers in a doubling block. The list does not
-// own what its items point to; destroying it frees only its block.
+// own what its items point to; destroying it frees only its block. The list
+// is handed to other components' code, so every index is checked: one out of
+// range reads as null and changes nothing.
 class pointer_list final : public quorvel::pointer_list {
 public:
     pointer_list() : block_(growth_doubling) {}
 
     std::uint32_t count() override;
+    // The item at `index`, or null when `index` is not below count.
     void* get(std::uint32_t index) override;
+    // Removes and returns the item at `index`; null, removing nothing, when
+    // `index` is not below count.
     void* remove_at(std::uint32_t index) override;
     void filter(const quorvel::index_mask& mask) override;
-    // If the block cannot grow, the list loses its items and stays empty.
+    // Puts `item` at `index` (at most count; count appends); nothing when
+    // `index` is past count. If the block cannot grow, the list loses its
+    // items and stays empty.
     void insert(void* item, std::uint32_t index) override;
 
     // Makes the count `n`, keeping the first items; items past the old count
     // are null. Returns false (the list then empty) if memory ran out.
     bool resize(std::uint32_t n);
-    // Replaces the item at `index` (< count).
-    void set(std::uint32_t index, void* item) { items()[index] = item; }
+    // Replaces the item at `index`; nothing when `index` is not below count.
+    void set(std::uint32_t index, void* item);
     // Bytes allocated for the items.
     std::uint32_t capacity() const { return block_.capacity(); }
 
 private:
-    void** items() const { return reinterpret_cast<void**>(block_.data()); }
+    void** items() { return reinterpret_cast<void**>(block_.data()); }
+    void* const* items() const { return reinterpret_cast<void* const*>(block_.data()); }
+    std::uint32_t size() const { return block_.size() / sizeof(void*); }
 
     byte_block block_;
 };

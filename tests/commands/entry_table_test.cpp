@@ -2,6 +2,7 @@
 #include "commands/entry_table.h"
 #include "config/variables.h"
 #include "tests/support/component_state.h"
+#include "tests/support/counting_heap.h"
 #include "tests/support/fake_host.h"
 
 #include <gtest/gtest.h>
@@ -203,16 +204,30 @@ TEST_F(entry_table_test, rename_out_of_range_changes_nothing) {
     EXPECT_TRUE(host.calls.empty());
 }
 
-TEST_F(entry_table_test, clear_entries_empties_a_list_holding_missing_cells) {
+TEST_F(entry_table_test, clear_frees_whatever_a_rebuild_short_of_memory_left) {
     add_numbered(3);
-    rebuild();
-    relayvo::pointer_list& labels = relayvo::entries.index_labels;
-    ASSERT_TRUE(labels.resize(5)); // two cells that were never made
-    EXPECT_EQ(label(4), "");
-    relayvo::clear_entries(labels);
-    EXPECT_EQ(relayvo::entries.label_count(), 0u);
-    rebuild();
-    EXPECT_EQ(label(2), "P2");
+    relayvo::add_total.value = 1;
+    relayvo::show_numbers.value = 1;
+    std::size_t total = 0;
+    {
+        counting_heap heap;
+        rebuild();
+        total = heap.allocations + heap.reallocations;
+    }
+    for (std::size_t n = 1; n <= total; ++n) {
+        {
+            counting_heap heap;
+            heap.fail_call(n);
+            rebuild(); // may leave cells missing or holding no text
+        }
+        relayvo::entries.clear(); // ASan: every cell and text freed once
+        EXPECT_EQ(relayvo::entries.label_count(), 0u) << n;
+        EXPECT_EQ(relayvo::entries.path_count(), 0u) << n;
+        EXPECT_FALSE(relayvo::entries.name_paths_enabled) << n;
+        rebuild();
+        EXPECT_EQ(label(2), "P2 (2)") << n;
+        EXPECT_EQ(path(2), "Relayvo/P2") << n;
+    }
 }
 
 } // namespace

@@ -88,10 +88,10 @@ TEST_F(version_record_test, module_name_is_a_copy_of_the_name_and_never_the_loca
 TEST_F(version_record_test, empty_texts_leave_no_copy) {
     relayvo::client.set_module_location("/opt/quorvel", "relayvo");
     relayvo::client.set_module_location("", "other");
-    EXPECT_EQ(relayvo::module_texts.location.text, nullptr);
+    EXPECT_EQ(relayvo::module_texts.location.get(), relayvo::empty_text);
     EXPECT_EQ(read(*record, &quorvel::version_info::module_name), "other");
     relayvo::client.set_module_location("", "");
-    EXPECT_EQ(relayvo::module_texts.module_name.text, nullptr);
+    EXPECT_EQ(relayvo::module_texts.module_name.get(), relayvo::empty_text);
     EXPECT_EQ(read(*record, &quorvel::version_info::module_name), "");
 }
 

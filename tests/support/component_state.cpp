@@ -14,8 +14,7 @@ void connect_component(quorvel::host_api& host) {
 }
 
 void disconnect_component() {
-    relayvo::clear_entries(relayvo::entries.index_labels);
-    relayvo::clear_entries(relayvo::entries.name_paths);
+    relayvo::entries.clear();
     relayvo::playlist_count = 0;
     relayvo::forget_active_playlist();
     relayvo::connect_host(nullptr, nullptr);

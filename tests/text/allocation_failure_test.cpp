@@ -1,6 +1,7 @@
 #include "tests/support/counting_heap.h"
 #include "text/byte_block.h"
 #include "text/format.h"
+#include "text/heap.h"
 #include "text/owned_text.h"
 #include "text/plain_text.h"
 #include "text/pointer_list.h"
@@ -246,29 +247,53 @@ TEST(allocation_failure_test, copied_text_buffer_reads_empty) {
     EXPECT_TRUE(copy.intact());
 }
 
-TEST(allocation_failure_test, owned_text_keeps_no_dangling_pointer) {
-    using text_step = step<owned_text, std::string>;
-    auto assign = [](const char* what, std::string text) {
-        return text_step{what, [text](owned_text& o) { o.assign(text.c_str(), unbounded); },
-                         [text](std::string& m) { m = text; }};
-    };
-    fail_each_call<owned_text, std::string>(
-        [] { return owned_text(); }, [](owned_text& o) { return std::string(o.get()); },
-        [](owned_text& o) {
-            EXPECT_EQ(o.text, nullptr);
-            EXPECT_EQ(o.get(), empty_text);
-            return std::string();
-        },
-        {assign("first", "abc"), assign("longer", long_a), assign("shorter", "de"),
-         assign("empty", ""), assign("again", "fgh")});
+// A text that cannot be had leaves the one held before, as a failed realloc
+// leaves its block; with memory back, assigning works again.
+TEST(allocation_failure_test, owned_text_keeps_its_text_when_a_new_one_cannot_be_had) {
+    const std::vector<std::string> texts = {"abc", long_a, "de", "", "fgh", long_b};
+    std::size_t total = 0;
+    {
+        counting_heap heap;
+        owned_text cell;
+        for (const std::string& t : texts)
+            cell.assign(t.c_str(), unbounded);
+        total = calls(heap);
+    }
+    ASSERT_GT(total, 0u);
+    for (std::size_t n = 1; n <= total; ++n) {
+        SCOPED_TRACE("failing allocator call " + std::to_string(n));
+        counting_heap heap;
+        heap.fail_call(n);
+        owned_text cell;
+        std::string model;
+        for (const std::string& t : texts) {
+            std::size_t before = calls(heap);
+            bool assigned = cell.assign(t.c_str(), unbounded);
+            bool failed = before < n && n <= calls(heap);
+            EXPECT_EQ(assigned, !failed) << t;
+            if (assigned) model = t;
+            EXPECT_EQ(std::string(cell.get()), model);
+            if (model.empty()) EXPECT_EQ(cell.get(), empty_text);
+        }
+        ASSERT_GE(calls(heap), n) << "the planned failure never happened";
+        EXPECT_TRUE(cell.assign("again", unbounded));
+        EXPECT_STREQ(cell.get(), "again");
+    }
 }
 
-TEST(allocation_failure_test, duplicate_text_returns_null) {
+TEST(allocation_failure_test, reallocate_text_returns_null_and_keeps_the_held_text) {
     counting_heap heap;
+    char* held = reallocate_text(nullptr, "held", unbounded);
+    ASSERT_NE(held, nullptr);
     heap.fail_all(true);
-    EXPECT_EQ(duplicate_text("abc", unbounded), nullptr);
-    EXPECT_EQ(duplicate_text("", unbounded), nullptr);
-    EXPECT_EQ(heap.allocations, 2u);
+    EXPECT_EQ(reallocate_text(nullptr, "abc", unbounded), nullptr);
+    EXPECT_EQ(reallocate_text(nullptr, "", unbounded), nullptr);
+    EXPECT_EQ(reallocate_text(held, long_b.c_str(), unbounded), nullptr);
+    EXPECT_STREQ(held, "held"); // ASan: still held, never freed
+    EXPECT_EQ(heap.allocations, 3u);
+    EXPECT_EQ(heap.reallocations, 1u);
+    EXPECT_EQ(heap.releases, 0u);
+    heap_release(held);
 }
 
 std::vector<void*> read_list(pointer_list& list) {

@@ -1,4 +1,5 @@
 #include "tests/support/counting_heap.h"
+#include "text/heap.h"
 #include "text/owned_text.h"
 #include "text/plain_text.h"
 
@@ -13,14 +14,13 @@ using quorvel::unbounded;
 
 TEST(owned_text_test, new_cell_reads_empty) {
     owned_text cell;
-    EXPECT_EQ(cell.text, nullptr);
     EXPECT_EQ(cell.get(), empty_text);
 }
 
 TEST(owned_text_test, assign_stores_bounded_copy) {
     owned_text cell;
     cell.assign("abcdef", 3);
-    EXPECT_STREQ(cell.text, "abc");
+    EXPECT_STREQ(cell.get(), "abc");
     cell.assign("xy\0z", unbounded);
     EXPECT_STREQ(cell.get(), "xy");
 }
@@ -37,7 +37,6 @@ TEST(owned_text_test, empty_result_frees_the_text) {
         cell.assign("held", unbounded);
         heap.reset();
         cell.assign(r.src, r.max_len);
-        EXPECT_EQ(cell.text, nullptr) << r.what;
         EXPECT_EQ(cell.get(), empty_text) << r.what;
         EXPECT_EQ(heap.releases, 1u) << r.what;
         EXPECT_EQ(heap.allocations + heap.reallocations, 0u) << r.what;
@@ -99,20 +98,33 @@ TEST(plain_text_test, copy_bounded_writes_bytes_and_nul_only) {
     }
 }
 
-TEST(plain_text_test, duplicate_text_allocates_bounded_copy) {
+TEST(plain_text_test, reallocate_text_of_none_allocates_a_bounded_copy) {
     testing_support::counting_heap heap;
-    char* copy = duplicate_text("abcdef", 3);
+    char* copy = reallocate_text(nullptr, "abcdef", 3);
     ASSERT_NE(copy, nullptr);
     EXPECT_STREQ(copy, "abc");
-    char* stopped = duplicate_text("ab\0cd", unbounded);
+    char* stopped = reallocate_text(nullptr, "ab\0cd", unbounded);
     EXPECT_STREQ(stopped, "ab");
-    char* empty = duplicate_text("", unbounded);
+    char* empty = reallocate_text(nullptr, "", unbounded);
     ASSERT_NE(empty, nullptr);
     EXPECT_NE(empty, empty_text);
     EXPECT_EQ(empty[0], '\0');
     EXPECT_EQ(heap.allocations, 3u);
+    EXPECT_EQ(heap.reallocations, 0u);
     for (char* text : {copy, stopped, empty})
         heap_release(text);
+}
+
+TEST(plain_text_test, reallocate_text_resizes_the_held_text) {
+    testing_support::counting_heap heap;
+    char* held = reallocate_text(nullptr, "short", unbounded);
+    held = reallocate_text(held, "a longer text, cut here", 13);
+    ASSERT_NE(held, nullptr);
+    EXPECT_STREQ(held, "a longer text");
+    EXPECT_EQ(heap.allocations, 1u);
+    EXPECT_EQ(heap.reallocations, 1u);
+    EXPECT_EQ(heap.releases, 0u);
+    heap_release(held);
 }
 
 } // namespace
