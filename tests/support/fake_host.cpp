@@ -211,6 +211,7 @@ void fake_command_source::run(std::uint32_t index, quorvel::handle_list& handles
     executed_handle_count = handles.count();
     const char* label = uCallStackTracker_top();
     executed_label = label ? label : "";
+    if (on_execute) on_execute(handles);
     if (index < commands.size() && commands[index] == quorvel::remove_selection_command)
         host_.remove_selection();
 }

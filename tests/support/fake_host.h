@@ -13,6 +13,7 @@
 #include "tests/support/host_containers.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -134,6 +135,9 @@ public:
     quorvel::guid executed_caller{};
     std::uint32_t executed_handle_count = 0;
     std::string executed_label; // the innermost call-stack label, "" when none
+    // Run by every execution with the handles it was given, as a command of
+    // another component would use them.
+    std::function<void(quorvel::handle_list&)> on_execute;
 
 private:
     void run(std::uint32_t index, quorvel::handle_list& handles, const quorvel::guid& caller);

@@ -172,6 +172,40 @@ TEST(pointer_list_test, remove_all_empties_and_releases) {
     EXPECT_EQ(items_of(list), std::vector<void*>{item(1)});
 }
 
+// Indices that come from other components' code are checked: one out of
+// range reads as null and changes nothing, on an empty list and a full one.
+TEST(pointer_list_test, out_of_range_indices_read_null_and_change_nothing) {
+    for (int n : {0, 1, 3}) {
+        SCOPED_TRACE(n);
+        pointer_list list;
+        fill(list, n);
+        const std::vector<void*> before = items_of(list);
+        const std::uint32_t capacity = list.capacity();
+        const auto count = static_cast<std::uint32_t>(n);
+        for (std::uint32_t index : {count, count + 1, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
+            SCOPED_TRACE(index);
+            testing_support::counting_heap heap;
+            EXPECT_EQ(list.get(index), nullptr);
+            EXPECT_EQ(list.remove_at(index), nullptr);
+            list.set(index, item(9));
+            if (index != count) list.insert(item(9), index); // count itself appends
+            EXPECT_EQ(items_of(list), before);
+            EXPECT_EQ(list.capacity(), capacity);
+            EXPECT_EQ(heap.total(), 0u);
+        }
+    }
+}
+
+TEST(pointer_list_test, in_range_set_replaces_and_insert_at_count_appends) {
+    pointer_list list;
+    fill(list, 2);
+    list.set(1, item(7));
+    list.insert(item(8), 2);
+    EXPECT_EQ(items_of(list), (std::vector<void*>{item(0), item(7), item(8)}));
+    EXPECT_EQ(list.remove_at(2), item(8));
+    EXPECT_EQ(items_of(list), (std::vector<void*>{item(0), item(7)}));
+}
+
 TEST(masks_test, mask_all_and_mask_not_answers) {
     mask_all all;
     mask_not none(all);
