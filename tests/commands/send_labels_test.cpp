@@ -46,9 +46,16 @@ protected:
     relayvo::index_commands by_index;
 
     // What running the host's remove-selection command costs.
-    const call_log removal = {"find_service command_source 0", "menu_kind", "command_count",
-                              "query ext", "command_guid 0", "release", "query ext",
-                              "execute_for 0", "release", "release"};
+    const call_log removal = {"find_service command_source 0",
+                              "menu_kind",
+                              "command_count",
+                              "query ext",
+                              "command_guid 0",
+                              "release",
+                              "query ext",
+                              "execute_for 0",
+                              "release",
+                              "release"};
     const call_log delivery = {"find_service roster 0", "activate 1", "insert_handles 0 -1 0 1"};
     // Forming the label of the active target again: name, active index, count.
     const call_log target_label = {"find_service roster 0", "playlist_name 1",
@@ -78,7 +85,8 @@ TEST_F(send_labels_test, copy_with_counts_forms_the_target_label_again) {
 TEST_F(send_labels_test, move_with_counts_forms_the_target_and_source_labels_again) {
     start(true, true);
     by_index.execute_for(1, selected, quorvel::caller_playlist_view);
-    EXPECT_EQ(host.take_calls(), join({source_index, removal, delivery, target_label, source_label}));
+    EXPECT_EQ(host.take_calls(),
+              join({source_index, removal, delivery, target_label, source_label}));
     EXPECT_EQ(labels(), (std::vector<std::string>{"1. Inbox (2)", "2. Rock (2)", "3. Jazz (1)"}));
 }
 
@@ -108,9 +116,11 @@ TEST_F(send_labels_test, failed_activation_forms_only_the_source_label_again) {
     // The removed tracks go back into the source, which is still active.
     const call_log source_active = {"find_service roster 0", "playlist_name 0",
                                     "find_service roster 0", "active_index", "item_count"};
-    EXPECT_EQ(host.take_calls(),
-              join({source_index, removal, {"find_service roster 0", "activate 1"},
-                    {"insert_handles 0 -1 0 1"}, source_active}));
+    EXPECT_EQ(host.take_calls(), join({source_index,
+                                       removal,
+                                       {"find_service roster 0", "activate 1"},
+                                       {"insert_handles 0 -1 0 1"},
+                                       source_active}));
     EXPECT_EQ(labels(), (std::vector<std::string>{"1. Inbox (4)", "2. Rock (0)", "3. Jazz (1)"}));
 }
 

@@ -51,26 +51,37 @@ int loaded_component::rebuilds() {
                             static_cast<std::ptrdiff_t>(host.playlists.size()));
 }
 
-std::map<std::string, std::vector<std::uint8_t>> loaded_component::saved() {
+std::vector<std::uint8_t> loaded_component::saved_blob() {
     config_support::recording_sink sink;
     client_->save_configuration(sink);
+    return sink.bytes_written;
+}
+
+std::map<std::string, std::vector<std::uint8_t>> loaded_component::saved() {
     std::map<std::string, std::vector<std::uint8_t>> values;
-    auto records = config_support::split_records(sink.bytes_written);
+    auto records = config_support::split_records(saved_blob());
     for (const config_support::record& r : records.value_or(std::vector<config_support::record>{}))
         values[r.key] = r.value;
     return values;
 }
 
-void loaded_component::load_int(const std::string& key, std::int32_t value) {
-    config_support::bytes blob = config_support::blob_builder().int_record(key, value).data;
+void loaded_component::load(const std::vector<std::uint8_t>& blob) {
     client_->load_configuration(blob.data(), static_cast<std::uint32_t>(blob.size()));
+}
+
+void loaded_component::load_int(const std::string& key, std::int32_t value) {
+    load(config_support::blob_builder().int_record(key, value).data);
 }
 
 HWND loaded_component::open_page() {
     HWND window = page_->create_window(preferences_.window());
     if (window) windows_.push_back(window);
-    rebuilds(); // filling the group name field on opening counts as a change
     return window;
+}
+
+void loaded_component::close_page(HWND window) {
+    std::erase(windows_, window);
+    DestroyWindow(window);
 }
 
 } // namespace settings_testing

@@ -33,11 +33,16 @@ public:
     int rebuilds();
     // The saved value bytes of each variable, by key.
     std::map<std::string, std::vector<std::uint8_t>> saved();
+    // The whole blob a save writes.
+    std::vector<std::uint8_t> saved_blob();
+    // Hands `blob` to the component as the stored configuration.
+    void load(const std::vector<std::uint8_t>& blob);
     // Loads a blob holding one 4-byte record.
     void load_int(const std::string& key, std::int32_t value);
-    // Creates a page window, remembers it for destruction, and starts the
-    // count of rebuilds afresh.
+    // Creates a page window and remembers it for destruction.
     HWND open_page();
+    // Destroys a window open_page made, as the host does when the page closes.
+    void close_page(HWND window);
 
     testing_support::fake_host host{testing_support::recording::on};
 

@@ -52,7 +52,7 @@ TEST_F(settings_page_test, names_place_the_page_under_components) {
 }
 
 TEST_F(settings_page_test, new_page_shows_the_defaults_and_changes_no_setting) {
-    auto before = component.saved();
+    auto before = component.saved_blob();
     HWND page = component.open_page();
     ASSERT_NE(page, nullptr);
     for (const box& b : boxes)
@@ -61,8 +61,42 @@ TEST_F(settings_page_test, new_page_shows_the_defaults_and_changes_no_setting) {
     EXPECT_FALSE(IsWindowEnabled(field));
     EXPECT_EQ(text_of(field), "Relayvo");
     // Filling the field notifies a change, as a real edit control does; the
-    // page stores the same text again, so no setting changes.
-    EXPECT_EQ(component.saved(), before);
+    // page ignores the notification its own filling causes.
+    EXPECT_EQ(component.saved_blob(), before);
+    EXPECT_EQ(component.rebuilds(), 0);
+}
+
+// A stored name the reader took as it came, not valid UTF-8: on Windows it
+// reaches the field through UTF-16 and reads back otherwise, so storing the
+// field's text on opening would rename every by-name command.
+TEST_F(settings_page_test, opening_and_closing_the_page_changes_no_stored_byte) {
+    const std::string stored = "Gr\xFF\xFEuppe \xC3(";
+    for (std::int32_t custom : {0, 1}) {
+        SCOPED_TRACE(custom);
+        component.load(config_support::blob_builder()
+                           .record("cust_group_name", stored)
+                           .int_record("use_custom_group", custom)
+                           .int_record("show_numbers", 1)
+                           .data);
+        const auto before = component.saved_blob();
+        EXPECT_EQ(component.saved()["cust_group_name"], text_bytes(stored));
+        component.close_page(component.open_page());
+        EXPECT_EQ(component.saved_blob(), before);
+        EXPECT_EQ(component.rebuilds(), 0);
+    }
+}
+
+TEST_F(settings_page_test, typing_after_opening_is_stored_again) {
+    component.load_int("use_custom_group", 1);
+    HWND page = component.open_page();
+    HWND field = GetDlgItem(page, IDC_GROUP_NAME);
+    uHeadlessType(field, "Relayvo");
+    EXPECT_EQ(component.saved()["cust_group_name"], text_bytes("Relayvo"));
+    EXPECT_EQ(component.rebuilds(), 1);
+    // Setting the text from outside is a change like typing.
+    uSendMessageText(field, WM_SETTEXT, 0, "Set");
+    EXPECT_EQ(component.saved()["cust_group_name"], text_bytes("Set"));
+    EXPECT_EQ(component.rebuilds(), 1);
 }
 
 TEST_F(settings_page_test, each_click_stores_the_state_and_rebuilds_when_texts_depend_on_it) {
