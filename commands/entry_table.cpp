@@ -135,7 +135,7 @@ void entry_table::clear() {
     name_paths_enabled = false;
 }
 
-const char* entry_table::text_at(pointer_list& list, std::uint32_t index) {
+const char* entry_table::text_at(const pointer_list& list, std::uint32_t index) {
     const owned_text* cell = static_cast<const owned_text*>(list.get(index));
     return cell ? cell->get() : empty_text;
 }

@@ -19,19 +19,19 @@ public:
     entry_table& operator=(const entry_table&) = delete;
     ~entry_table() { clear(); }
 
-    std::uint32_t label_count() { return index_labels.count(); }
-    std::uint32_t path_count() { return name_paths.count(); }
+    std::uint32_t label_count() const { return index_labels.count(); }
+    std::uint32_t path_count() const { return name_paths.count(); }
     // The label at `index` (< label_count), or the empty text.
-    const char* label(std::uint32_t index) { return text_at(index_labels, index); }
+    const char* label(std::uint32_t index) const { return text_at(index_labels, index); }
     // The command path at `index` (< path_count), or the empty text.
-    const char* path(std::uint32_t index) { return text_at(name_paths, index); }
+    const char* path(std::uint32_t index) const { return text_at(name_paths, index); }
     // Frees every cell and its text and empties both lists, as loading leaves them.
     void clear();
 
     bool name_paths_enabled = false; // show_numbers as the last rebuild saw it
 
 private:
-    static const char* text_at(pointer_list& list, std::uint32_t index);
+    static const char* text_at(const pointer_list& list, std::uint32_t index);
 
     // Only these form the texts; the cells are the table's alone.
     friend void rebuild_entries();

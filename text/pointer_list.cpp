@@ -4,24 +4,16 @@
 
 namespace relayvo {
 
-namespace {
-constexpr std::uint32_t item_size = sizeof(void*);
-}
-
-std::uint32_t pointer_list::count() {
-    return size();
-}
-
-void* pointer_list::get(std::uint32_t index) {
-    return index < size() ? items()[index] : nullptr;
+void* pointer_list::get(std::uint32_t index) const {
+    return index < count() ? items()[index] : nullptr;
 }
 
 void pointer_list::set(std::uint32_t index, void* item) {
-    if (index < size()) items()[index] = item;
+    if (index < count()) items()[index] = item;
 }
 
 void* pointer_list::remove_at(std::uint32_t index) {
-    std::uint32_t n = size();
+    std::uint32_t n = count();
     if (index >= n) return nullptr;
     void** item = items();
     void* removed = item[index];
@@ -32,7 +24,7 @@ void* pointer_list::remove_at(std::uint32_t index) {
 }
 
 void pointer_list::insert(void* item, std::uint32_t index) {
-    std::uint32_t n = size();
+    std::uint32_t n = count();
     if (index > n || !block_.set_size((n + 1) * item_size)) return;
     void** slot = items();
     for (std::uint32_t i = n; i > index; --i)
@@ -41,7 +33,7 @@ void pointer_list::insert(void* item, std::uint32_t index) {
 }
 
 bool pointer_list::resize(std::uint32_t n) {
-    std::uint32_t old = size();
+    std::uint32_t old = count();
     if (n > 0xFFFFFFFFu / item_size) return false;
     if (!block_.set_size(n * item_size)) return n == 0;
     for (std::uint32_t i = old; i < n; ++i)
@@ -51,7 +43,7 @@ bool pointer_list::resize(std::uint32_t n) {
 
 // Asks only `find`, always about the positions the items had at the start.
 void pointer_list::filter(const quorvel::index_mask& mask) {
-    std::uint32_t n = size();
+    std::uint32_t n = count();
     std::uint32_t w = mask.find(false, 0, n);
     if (w >= n) return;
     void** item = items();

@@ -4,6 +4,8 @@
 #include "frame/containers.h"
 #include "text/byte_block.h"
 
+#include <utility>
+
 namespace relayvo {
 
 // Items live as consecutive pointers in a doubling block. The list does not
@@ -14,9 +16,11 @@ class pointer_list final : public quorvel::pointer_list {
 public:
     pointer_list() : block_(growth_doubling) {}
 
-    std::uint32_t count() override;
+    std::uint32_t count() override { return std::as_const(*this).count(); }
+    std::uint32_t count() const { return block_.size() / item_size; }
     // The item at `index`, or null when `index` is not below count.
-    void* get(std::uint32_t index) override;
+    void* get(std::uint32_t index) override { return std::as_const(*this).get(index); }
+    void* get(std::uint32_t index) const;
     // Removes and returns the item at `index`; null, removing nothing, when
     // `index` is not below count.
     void* remove_at(std::uint32_t index) override;
@@ -35,9 +39,10 @@ public:
     std::uint32_t capacity() const { return block_.capacity(); }
 
 private:
+    static constexpr std::uint32_t item_size = sizeof(void*);
+
     void** items() { return reinterpret_cast<void**>(block_.data()); }
     void* const* items() const { return reinterpret_cast<void* const*>(block_.data()); }
-    std::uint32_t size() const { return block_.size() / sizeof(void*); }
 
     byte_block block_;
 };
