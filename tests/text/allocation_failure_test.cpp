@@ -273,7 +273,9 @@ TEST(allocation_failure_test, owned_text_keeps_its_text_when_a_new_one_cannot_be
             EXPECT_EQ(assigned, !failed) << t;
             if (assigned) model = t;
             EXPECT_EQ(std::string(cell.get()), model);
-            if (model.empty()) EXPECT_EQ(cell.get(), empty_text);
+            if (model.empty()) {
+                EXPECT_EQ(cell.get(), empty_text);
+            }
         }
         ASSERT_GE(calls(heap), n) << "the planned failure never happened";
         EXPECT_TRUE(cell.assign("again", unbounded));
