@@ -17,7 +17,7 @@ namespace {
 struct misuse_results {
     std::uint32_t count = 99;
     void* first = track(1);
-    void* far = track(1);
+    void* beyond = track(1);
     void* removed_first = track(1);
     void* removed_far = track(1);
     std::uint32_t count_after_bad_insert = 99;
@@ -32,7 +32,7 @@ misuse_results misuse(quorvel::handle_list& list) {
     misuse_results r;
     r.count = list.count();
     r.first = list.get(0);
-    r.far = list.get(0xFFFFFFFFu);
+    r.beyond = list.get(0xFFFFFFFFu);
     r.removed_first = list.remove_at(0);
     r.removed_far = list.remove_at(1000);
     list.insert(track(5), 5);
@@ -71,7 +71,7 @@ TEST_F(peer_command_test, misused_list_reads_null_and_changes_nothing_out_of_ran
     EXPECT_TRUE(relayvo::run_main_menu_command(quorvel::remove_selection_command));
     EXPECT_EQ(seen.count, 0u);
     EXPECT_EQ(seen.first, nullptr);
-    EXPECT_EQ(seen.far, nullptr);
+    EXPECT_EQ(seen.beyond, nullptr);
     EXPECT_EQ(seen.removed_first, nullptr);
     EXPECT_EQ(seen.removed_far, nullptr);
     EXPECT_EQ(seen.count_after_bad_insert, 0u);
