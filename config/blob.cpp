@@ -64,10 +64,10 @@ struct blob_cursor {
     }
 };
 
+// The variable whose key equals `key` exactly, byte for byte; `key` holds no NUL.
 config_var* find_var(key_view key) {
     for (config_var* var = config_var_list; var; var = var->next)
-        if (bounded_length(var->key, quorvel::unbounded) == key.length &&
-            std::memcmp(var->key, key.bytes, key.length) == 0)
+        if (std::strncmp(var->key, key.bytes, key.length) == 0 && var->key[key.length] == '\0')
             return var;
     return nullptr;
 }
