@@ -5,6 +5,7 @@
 #include "commands/delivery.h"
 #include "commands/entry_table.h"
 #include "config/variables.h"
+#include "tests/support/component_state.h"
 #include "tests/support/fake_host.h"
 
 #include <gtest/gtest.h>

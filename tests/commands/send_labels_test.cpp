@@ -4,6 +4,7 @@
 #include "commands/command_sources.h"
 #include "commands/entry_table.h"
 #include "config/variables.h"
+#include "tests/support/component_state.h"
 #include "tests/support/fake_host.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +42,7 @@ protected:
         return out;
     }
 
-    fake_host host;
+    fake_host host{recording::on};
     handle_vector selected;
     relayvo::index_commands by_index;
 

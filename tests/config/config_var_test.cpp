@@ -116,7 +116,7 @@ public:
     relayvo::config_text var;
 };
 
-TEST_F(ConfigVarTest, construction_needs_no_memory) {
+TEST_F(config_var_test, construction_needs_no_memory) {
     testing_support::counting_heap heap;
     heap.fail_all(true);
     const char* key = "scratch_key";
@@ -131,7 +131,7 @@ TEST_F(ConfigVarTest, construction_needs_no_memory) {
     EXPECT_EQ(heap.total(), 0u);
 }
 
-TEST_F(ConfigVarTest, text_that_cannot_be_copied_keeps_the_previous_value) {
+TEST_F(config_var_test, text_that_cannot_be_copied_keeps_the_previous_value) {
     for (const char* previous : {"Relayvo", "Stored", ""}) {
         relayvo::cust_group_name.set_text(previous);
         testing_support::counting_heap heap;

@@ -14,6 +14,7 @@
 #include "host/session/preferences_frame.h"
 #include "settings/control_ids.h"
 #include "settings/settings_page.h"
+#include "tests/support/component_state.h"
 #include "tests/support/config_bytes.h"
 #include "tests/support/config_state.h"
 #include "tests/support/counting_heap.h"
@@ -166,7 +167,7 @@ protected:
 
     host::component_library library; // the page's template comes from its module
     host::preferences_frame frame;
-    testing_support::fake_host host;
+    testing_support::fake_host host{testing_support::recording::on};
 };
 
 TEST_F(session_memory_test, every_save_holds_eight_records_whichever_call_fails) {

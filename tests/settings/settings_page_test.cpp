@@ -79,7 +79,7 @@ TEST_F(settings_page_test, opening_and_closing_the_page_changes_no_stored_byte) 
                            .int_record("show_numbers", 1)
                            .data);
         const auto before = component.saved_blob();
-        EXPECT_EQ(component.saved()["cust_group_name"], text_bytes(stored));
+        EXPECT_EQ(component.saved()["cust_group_name"], text_value(stored));
         component.close_page(component.open_page());
         EXPECT_EQ(component.saved_blob(), before);
         EXPECT_EQ(component.rebuilds(), 0);
@@ -91,11 +91,11 @@ TEST_F(settings_page_test, typing_after_opening_is_stored_again) {
     HWND page = component.open_page();
     HWND field = GetDlgItem(page, IDC_GROUP_NAME);
     uHeadlessType(field, "Relayvo");
-    EXPECT_EQ(component.saved()["cust_group_name"], text_bytes("Relayvo"));
+    EXPECT_EQ(component.saved()["cust_group_name"], text_value("Relayvo"));
     EXPECT_EQ(component.rebuilds(), 1);
     // Setting the text from outside is a change like typing.
     uSendMessageText(field, WM_SETTEXT, 0, "Set");
-    EXPECT_EQ(component.saved()["cust_group_name"], text_bytes("Set"));
+    EXPECT_EQ(component.saved()["cust_group_name"], text_value("Set"));
     EXPECT_EQ(component.rebuilds(), 1);
 }
 
