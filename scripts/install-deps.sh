@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
-          binutils-mingw-w64-i686 libedit-dev tmux)
+          binutils-mingw-w64-i686 libedit-dev tmux clang libclang-rt-14-dev valgrind)
 if [ "${1:-}" = "--windows" ]; then
     packages+=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth)
 fi

@@ -1,0 +1,54 @@
+// The stand-in host's store reader on arbitrary file contents: a store made of
+// whole records is read as it is; any other is reported as damaged, kept aside
+// under its own name, and its bytes still handed over. The listing shows
+// either. Nothing crashes.
+#include "fuzz/scratch_folder.h"
+#include "host/store/store.h"
+#include "tests/support/config_bytes.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void require(bool condition, const char* what) {
+    if (condition) return;
+    std::fprintf(stderr, "store_fuzzer: %s\n", what);
+    std::abort();
+}
+
+const fs::path& profile() {
+    return fuzzing::scratch_folder("store_fuzzer");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::vector<std::uint8_t> stored(data, data + size);
+    fs::remove(profile() / "relayvo.cfg.damaged");
+    std::ofstream(profile() / "relayvo.cfg", std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+
+    host::store store(profile());
+    host::store::reading r = store.read();
+    require(r.bytes == stored, "the store's bytes are not handed over as they are");
+    bool whole = config_support::split_records(stored).has_value();
+    require(host::check_records(stored).empty() == whole, "a damaged store is taken as whole");
+    require(!whole || host::count_records(stored) == config_support::split_records(stored)->size(),
+            "the records of a whole store are miscounted");
+    require(r.report.find(whole ? " read, " : " is damaged (") != std::string::npos,
+            "the report does not say whether the store is whole");
+    require(fs::exists(profile() / "relayvo.cfg") == whole,
+            "a damaged store is not moved aside, or a whole one is");
+    require(whole || fs::exists(profile() / "relayvo.cfg.damaged"),
+            "a damaged store is not kept aside");
+
+    std::vector<std::string> listing = store.listing();
+    require(!listing.empty(), "the listing is empty");
+    return 0;
+}
