@@ -1,8 +1,8 @@
 // Event sequences against a model. The bytes drive a fake host through
 // playlist creations, removals, renames and reorders, track changes the
 // component is not told of, activations, selections, settings loaded or
-// changed on the preferences page, failing activations, menu passes and
-// commands from the playlist view or from no caller. After every step the
+// changed on the preferences page, failing activations and item counts, menu
+// passes and commands from the playlist view or from no caller. After every step the
 // component's labels and command paths and the host's playlists must equal
 // what the model says; so a command can neither drop nor duplicate a track.
 #include "settings/control_ids.h"
@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace {
@@ -178,7 +179,7 @@ const char* step(session& s, event_model& model, FuzzedDataProvider& input) {
         return static_cast<flag>(
             input.ConsumeIntegralInRange<std::size_t>(0, testing_support::flag_count - 1));
     };
-    switch (input.ConsumeIntegralInRange(0, 16)) {
+    switch (input.ConsumeIntegralInRange(0, 17)) {
     case 0: {
         if (count >= max_playlists) return "create (full)";
         std::size_t at = position(count + 1);
@@ -236,6 +237,14 @@ const char* step(session& s, event_model& model, FuzzedDataProvider& input) {
         host.selection.clear();
         model.selection.clear();
         return "drop tracks";
+    }
+    case 17: {
+        if (count == 0) return "roster count (none)";
+        std::size_t at = position(count);
+        std::optional<std::int32_t> reported;
+        if (input.ConsumeBool()) reported = -1;
+        host.playlists[at].roster_count = model.lists[at].roster_count = reported;
+        return "roster count";
     }
     case 6: {
         if (count == 0) return "activate (none)";

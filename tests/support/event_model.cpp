@@ -59,7 +59,13 @@ std::string event_model::fresh_label(std::size_t index) const {
     number.insert(0, width > number.size() ? width - number.size() : 0, '0');
     std::string label = on(flag::add_index) ? number + ". " : "";
     label += lists[index].name;
-    if (on(flag::add_total)) label += " (" + std::to_string(lists[index].items.size()) + ")";
+    // The active playlist's count comes from the active playlist service,
+    // which counts its tracks; the roster's count of another may fail (-1),
+    // which leaves the count out.
+    const fake_playlist& list = lists[index];
+    std::int64_t count = list.items.size();
+    if (static_cast<std::int32_t>(index) != active) count = list.roster_count.value_or(count);
+    if (on(flag::add_total) && count >= 0) label += " (" + std::to_string(count) + ")";
     return label;
 }
 
