@@ -14,7 +14,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-targets=(config format events store script)
+targets=(config format event store script)
 smoke=false
 if [ "${1:-}" = "--smoke" ]; then
     smoke=true
