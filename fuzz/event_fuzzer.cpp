@@ -44,27 +44,33 @@ struct session {
         if (!component.error().empty()) fail(component.error());
         host.add_source(quorvel::menu_main, {quorvel::remove_selection_command});
     }
+    ~session() { close_page(); }
+
+    void close_page() {
+        if (page) DestroyWindow(page);
+        page = nullptr;
+    }
 
     // Back to no playlists, default settings, a closed page and a host that activates.
     void reset() {
-        if (page) DestroyWindow(page);
-        page = nullptr;
+        close_page();
         config_support::blob_builder defaults;
         defaults.record("cust_group_name", "Relayvo");
         for (std::size_t f = 0; f < testing_support::flag_count; ++f)
             defaults.int_record(testing_support::key_of(static_cast<flag>(f)), 0);
         component.client().load_configuration(defaults.data.data(),
                                               static_cast<std::uint32_t>(defaults.data.size()));
+        host.active = -1;
         while (!host.playlists.empty()) {
             host.playlists.pop_back();
             component.watcher().on_playlist_removed(
                 static_cast<std::uint32_t>(host.playlists.size()));
         }
         component.watcher().on_playlist_list_changed(0, 0);
-        host.active = -1;
         host.selection.clear();
         host.fail_activate = false;
         host.calls.clear();
+        next_track = 1;
     }
 };
 
@@ -290,8 +296,7 @@ const char* step(session& s, event_model& model, FuzzedDataProvider& input) {
         return "open the page";
     case 12:
         if (!s.page) return "close the page (closed)";
-        DestroyWindow(s.page);
-        s.page = nullptr;
+        s.close_page();
         model.page_closed();
         return "close the page";
     case 13: {
