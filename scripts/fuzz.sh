@@ -7,6 +7,10 @@
 #                                       checked-in corpus, then fuzz each target
 #                                       for a few seconds
 #
+# The targets: config (the configuration reader and writer), format (the
+# formatter), event (event sequences against a model), store (the host's store
+# reader) and script (the host's command language).
+#
 # Each target grows its working corpus in build/fuzz/corpus/TARGET, starting
 # from the checked-in seeds in fuzz/corpus/TARGET. A finding is written to
 # build/fuzz/findings/ and stops the run with a non-zero status; copy it into
@@ -20,7 +24,10 @@ if [ "${1:-}" = "--smoke" ]; then
     smoke=true
     seconds=4
 else
-    if [ -n "${1:-}" ]; then targets=("$1"); fi
+    if [ -n "${1:-}" ]; then
+        [[ " ${targets[*]} " == *" $1 "* ]] || { echo "fuzz.sh: no target $1 (${targets[*]})"; exit 2; }
+        targets=("$1")
+    fi
     seconds="${2:-600}"
 fi
 
