@@ -1,37 +1,34 @@
-// The formatter on arbitrary formats, each conversion given an argument of the
-// kind its letter takes, checked against a plain reading of the grammar: '%%'
-// writes '%'; '%', an optional '+', an optional width whose leading '0' selects
-// zero fill, then a letter. An unknown letter drops the '%' and starts the next
+// The formatter on arbitrary formats and argument lists, checked against a
+// plain reading of the grammar: '%%' writes '%'; '%', an optional '+', an
+// optional width whose leading '0' selects zero fill, then a letter, which
+// takes the next argument. An unknown letter drops the '%' and starts the next
 // element; a format ending inside a conversion writes nothing for it. Bytes of
-// 0x80 and above, in the format or as a character argument, write nothing. The
-// format sits in a heap block of exactly its size, so a read past its end is
-// caught.
+// 0x80 and above, in the format or as a character argument, write nothing. A
+// missing argument, or one of the other kind, reads as 0 or the empty text.
+// The format and the arguments sit in heap blocks of exactly their size, so a
+// read past either end is caught.
 #include "text/format.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 namespace {
 
-// Formats with more conversions, or wider fields, are not tried: the
-// arguments are passed through a fixed list, and a width is written out whole.
-constexpr std::size_t max_conversions = 8;
+// Wider fields are not tried: a width is written out whole.
 constexpr std::uint64_t max_width = 1000;
+constexpr std::size_t max_arguments = 8;
 
 using argument = std::variant<std::string, std::uint32_t>;
-
-struct expectation {
-    std::string text;
-    std::vector<argument> arguments;
-    bool usable = true;
-};
 
 std::string digits(std::uint32_t value, std::uint32_t base) {
     std::string text;
@@ -42,20 +39,32 @@ std::string digits(std::uint32_t value, std::uint32_t base) {
     return text;
 }
 
-// Reads `format` as the grammar says, drawing each conversion's argument from
-// `input` as it goes, and writes what the formatter must write.
-expectation expect(const std::string& format, FuzzedDataProvider& input) {
-    expectation e;
+// What the formatter must write for `format` and `arguments`; nothing when a
+// width is too wide to try.
+std::optional<std::string> expect(const std::string& format,
+                                  const std::vector<argument>& arguments) {
+    std::string out;
+    std::size_t taken = 0;
+    auto text_argument = [&]() -> std::string {
+        const argument* a = taken < arguments.size() ? &arguments[taken++] : nullptr;
+        const std::string* text = a ? std::get_if<std::string>(a) : nullptr;
+        return text ? *text : "";
+    };
+    auto number_argument = [&]() -> std::uint32_t {
+        const argument* a = taken < arguments.size() ? &arguments[taken++] : nullptr;
+        const std::uint32_t* number = a ? std::get_if<std::uint32_t>(a) : nullptr;
+        return number ? *number : 0;
+    };
     auto at = [&](std::size_t i) { return i < format.size() ? format[i] : '\0'; };
     auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
     for (std::size_t i = 0; i < format.size();) {
         if (format[i] != '%') {
-            if (ascii(format[i])) e.text += format[i];
+            if (ascii(format[i])) out += format[i];
             ++i;
             continue;
         }
         if (at(i + 1) == '%') {
-            e.text += '%';
+            out += '%';
             i += 2;
             continue;
         }
@@ -73,14 +82,10 @@ expectation expect(const std::string& format, FuzzedDataProvider& input) {
         bool positive = false;
         switch (letter) {
         case 's':
-        case 'S': {
-            std::string text = input.ConsumeRandomLengthString(64);
-            text.resize(std::strlen(text.c_str()));
-            e.arguments.emplace_back(text);
-            converted = text;
+        case 'S':
+            converted = text_argument();
             forced_sign = false;
             break;
-        }
         case 'd':
         case 'D':
         case 'i':
@@ -89,8 +94,7 @@ expectation expect(const std::string& format, FuzzedDataProvider& input) {
         case 'U':
         case 'x':
         case 'X': {
-            auto value = input.ConsumeIntegral<std::uint32_t>();
-            e.arguments.emplace_back(value);
+            std::uint32_t value = number_argument();
             auto as_signed = static_cast<std::int32_t>(value);
             positive = as_signed > 0;
             if (letter == 'u' || letter == 'U')
@@ -107,10 +111,8 @@ expectation expect(const std::string& format, FuzzedDataProvider& input) {
         }
         case 'c':
         case 'C': {
-            auto value = input.ConsumeIntegral<std::uint32_t>();
-            e.arguments.emplace_back(value);
-            char byte = static_cast<char>(value & 0xFFu);
-            if (byte != '\0' && ascii(byte)) e.text += byte;
+            char byte = static_cast<char>(number_argument() & 0xFFu);
+            if (byte != '\0' && ascii(byte)) out += byte;
             i = j + 1;
             continue;
         }
@@ -118,32 +120,13 @@ expectation expect(const std::string& format, FuzzedDataProvider& input) {
             i = j;
             continue;
         }
-        if (width > max_width) e.usable = false;
-        if (forced_sign && positive) e.text += '+';
-        if (width > converted.size()) e.text.append(width - converted.size(), fill);
-        e.text += converted;
+        if (width > max_width) return std::nullopt;
+        if (forced_sign && positive) out += '+';
+        if (width > converted.size()) out.append(width - converted.size(), fill);
+        out += converted;
         i = j + 1;
     }
-    if (e.arguments.size() > max_conversions) e.usable = false;
-    return e;
-}
-
-// Calls the formatter with the arguments as its variable list: a text as its
-// pointer, a number as a 32-bit value.
-template <class... Taken>
-std::string format_with(const char* format, const std::vector<argument>& arguments,
-                        Taken... taken) {
-    constexpr std::size_t n = sizeof...(Taken);
-    if constexpr (n < max_conversions) {
-        if (n < arguments.size()) {
-            if (auto* text = std::get_if<std::string>(&arguments[n]))
-                return format_with(format, arguments, taken..., text->c_str());
-            return format_with(format, arguments, taken..., std::get<std::uint32_t>(arguments[n]));
-        }
-    }
-    relayvo::text_buffer out = relayvo::format_text(format, taken...);
-    if (!out.intact()) return "(out of memory)";
-    return std::string(out.text(), out.length());
+    return out;
 }
 
 } // namespace
@@ -152,15 +135,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     std::string format = input.ConsumeRandomLengthString(256);
     format.resize(std::strlen(format.c_str()));
-    expectation expected = expect(format, input);
-    if (!expected.usable) return -1;
+    std::vector<argument> arguments(input.ConsumeIntegralInRange<std::size_t>(0, max_arguments));
+    for (argument& a : arguments) {
+        if (input.ConsumeBool()) {
+            std::string text = input.ConsumeRandomLengthString(64);
+            a = text.substr(0, std::strlen(text.c_str()));
+        } else {
+            a = input.ConsumeIntegral<std::uint32_t>();
+        }
+    }
+    std::optional<std::string> expected = expect(format, arguments);
+    if (!expected) return -1;
 
-    auto exact = std::make_unique<char[]>(format.size() + 1);
-    std::memcpy(exact.get(), format.c_str(), format.size() + 1);
-    std::string written = format_with(exact.get(), expected.arguments);
-    if (written != expected.text) {
+    auto exact_format = std::make_unique<char[]>(format.size() + 1);
+    std::memcpy(exact_format.get(), format.c_str(), format.size() + 1);
+    auto exact_arguments = std::make_unique<relayvo::format_arg[]>(arguments.size());
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (auto* text = std::get_if<std::string>(&arguments[i]))
+            exact_arguments[i] = relayvo::format_arg(text->c_str());
+        else
+            exact_arguments[i] = relayvo::format_arg(std::get<std::uint32_t>(arguments[i]));
+    }
+    relayvo::text_buffer out(relayvo::text_buffer::size_hint{0});
+    relayvo::format_into(out, exact_format.get(), exact_arguments.get(),
+                         static_cast<std::uint32_t>(arguments.size()));
+    std::string written(out.text(), out.length());
+    if (out.intact() && written != *expected) {
         std::fprintf(stderr, "format \"%s\" wrote \"%s\", expected \"%s\"\n", format.c_str(),
-                     written.c_str(), expected.text.c_str());
+                     written.c_str(), expected->c_str());
         std::abort();
     }
     return 0;
