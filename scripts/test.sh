@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the native build, the same under ASan+UBSan, the
+# Builds and runs every test: the native build, the same under ASan+UBSan, a
+# long demo session under valgrind, the fuzzers for a few seconds each, the
 # 64-bit Windows build under 64-bit Wine, and the 32-bit Windows build under
 # 32-bit Wine where this machine can execute 32-bit programs (elsewhere it is
 # still built and packaged, and its image checked). Wine shows its windows on
@@ -30,6 +31,8 @@ windows() {
 
 native default
 native asan
+scripts/valgrind-demo.sh
+scripts/fuzz.sh --smoke
 windows windows64 run
 can_run_32bit=$(scripts/can-run-32bit.sh)
 if [ "$can_run_32bit" = can ]; then
