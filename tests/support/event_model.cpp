@@ -112,9 +112,6 @@ void event_model::page_opened() {
     page_open = true;
     checks = flags;
     field_enabled = on(flag::custom_group);
-    // Filling the group name field reports a change, which stores the same
-    // text and rebuilds.
-    rebuild();
 }
 
 void event_model::clicked(flag f) {
@@ -147,12 +144,20 @@ void event_model::sent(bool by_name, std::uint32_t index, bool from_view) {
         // The tracks taken out go back to the end of their playlist.
         if (moving)
             lists[source].items.insert(lists[source].items.end(), handles.begin(), handles.end());
-        return;
+    } else {
+        active = static_cast<std::int32_t>(index);
+        std::vector<void*>& target = lists[index].items;
+        if (on(flag::replace)) target.clear();
+        target.insert(target.end(), handles.begin(), handles.end());
+        refresh_count(index);
     }
-    active = static_cast<std::int32_t>(index);
-    std::vector<void*>& target = lists[index].items;
-    if (on(flag::replace)) target.clear();
-    target.insert(target.end(), handles.begin(), handles.end());
+    if (moving) refresh_count(source);
+}
+
+void event_model::refresh_count(std::size_t index) {
+    // A send changes counts the host does not report, so the labels showing
+    // them are formed again.
+    if (on(flag::add_total) && index < labels.size()) labels[index] = fresh_label(index);
 }
 
 } // namespace testing_support

@@ -91,6 +91,7 @@ public:
 private:
     bool on(flag f) const { return flags[static_cast<std::size_t>(f)] != 0; }
     void rebuild();
+    void refresh_count(std::size_t index);
 };
 
 } // namespace testing_support
