@@ -1,7 +1,6 @@
 #include "bench/baseline.h"
 
-#include "frame/playlists.h"
-#include "tests/support/host_containers.h"
+#include "frame/commands.h"
 
 #include <cstdio>
 
@@ -14,41 +13,70 @@ quorvel::playlist_roster* roster(quorvel::host_api& host) {
         host.find_service(quorvel::playlist_roster_class, 0));
 }
 
+std::int32_t item_count(quorvel::host_api& host, std::uint32_t index) {
+    if (roster(host)->active_index() == static_cast<std::int32_t>(index)) {
+        auto* active = static_cast<quorvel::active_playlist*>(
+            host.find_service(quorvel::active_playlist_class, 0));
+        return active->item_count();
+    }
+    return roster(host)->playlist_item_count(index);
+}
+
 } // namespace
 
-void baseline_rebuild(quorvel::host_api& host, std::uint32_t playlists, const std::string& group,
-                      baseline_table& table) {
-    auto* active = static_cast<quorvel::active_playlist*>(
-        host.find_service(quorvel::active_playlist_class, 0));
-    table.labels.clear();
-    table.paths.clear();
-    int digits = std::snprintf(nullptr, 0, "%u", playlists);
+std::string plain_table::label(testing_support::fake_host& host, std::uint32_t index,
+                               const char* name, const options& o) {
+    std::int32_t count = item_count(host, index);
+    bool with_count = o.add_total && count >= 0;
     char buffer[512];
+    if (o.add_index && with_count)
+        std::snprintf(buffer, sizeof buffer, "%0*u. %s (%d)", digits_, index + 1, name, count);
+    else if (o.add_index)
+        std::snprintf(buffer, sizeof buffer, "%0*u. %s", digits_, index + 1, name);
+    else if (with_count)
+        std::snprintf(buffer, sizeof buffer, "%s (%d)", name, count);
+    else
+        return name;
+    return buffer;
+}
+
+std::string plain_table::path(const char* name, const options& o) {
+    std::string path = o.use_custom_group ? o.group : "Relayvo";
+    return path.append(1, '/').append(name);
+}
+
+void plain_table::rebuild(testing_support::fake_host& host, std::uint32_t playlists,
+                          const options& o) {
+    digits_ = std::snprintf(nullptr, 0, "%u", playlists);
+    labels.clear();
+    paths.clear();
     for (std::uint32_t i = 0; i < playlists; ++i) {
-        testing_support::string_buffer name;
-        roster(host)->playlist_name(i, name);
-        std::int32_t count = roster(host)->active_index() == static_cast<std::int32_t>(i)
-                                 ? active->item_count()
-                                 : roster(host)->playlist_item_count(i);
-        std::snprintf(buffer, sizeof buffer, "%0*u. %s (%d)", digits, i + 1, name.text.c_str(),
-                      count);
-        table.labels.emplace_back(buffer);
+        roster(host)->playlist_name(i, name_);
+        labels.push_back(label(host, i, name_.text.c_str(), o));
     }
+    if (!o.show_numbers) return;
     for (std::uint32_t i = 0; i < playlists; ++i) {
-        testing_support::string_buffer name;
-        roster(host)->playlist_name(i, name);
-        std::string path;
-        path.reserve(group.size() + 1 + name.text.size());
-        path.append(group).append(1, '/').append(name.text);
-        table.paths.push_back(std::move(path));
+        roster(host)->playlist_name(i, name_);
+        paths.push_back(path(name_.text.c_str(), o));
     }
 }
 
-bool baseline_display(quorvel::host_api& host, const baseline_table& table, std::uint32_t index,
-                      quorvel::text_buffer& out) {
-    if (static_cast<std::uint32_t>(roster(host)->active_index()) == index) return false;
-    if (index >= table.labels.size()) return false;
-    out.assign(table.labels[index].c_str(), quorvel::unbounded);
+void plain_table::rename(testing_support::fake_host& host, std::uint32_t index, const char* name,
+                         const options& o) {
+    if (index >= labels.size()) return;
+    labels[index] = label(host, index, name, o);
+    if (index < paths.size()) paths[index] = path(name, o);
+}
+
+bool plain_table::display(testing_support::fake_host& host, std::uint32_t index,
+                          quorvel::handle_list& tracks, quorvel::text_buffer& out,
+                          const quorvel::guid& caller) {
+    if (tracks.count() == 0) return false;
+    if (caller == quorvel::caller_playlist_view &&
+        roster(host)->active_index() == static_cast<std::int32_t>(index))
+        return false;
+    if (index >= labels.size()) return false;
+    out.assign(labels[index].c_str(), quorvel::unbounded);
     return true;
 }
 

@@ -1,25 +1,40 @@
 // The plain version the component is measured against: the same host calls,
-// with std::string and snprintf doing the text work.
+// with std::string and snprintf doing the text work, and every text made
+// afresh at every rebuild.
 #pragma once
 
-#include "frame/client.h"
+#include "bench/bench_host.h"
+#include "bench/options.h"
 #include "frame/containers.h"
+#include "tests/support/host_containers.h"
 
 #include <string>
 #include <vector>
 
 namespace bench {
 
-struct baseline_table {
+class plain_table {
+public:
+    // Labels and, with show_numbers, paths of the first `playlists` playlists.
+    void rebuild(testing_support::fake_host& host, std::uint32_t playlists, const options& o);
+    // Re-forms the label and path of playlist `index` with `name`.
+    void rename(testing_support::fake_host& host, std::uint32_t index, const char* name,
+                const options& o);
+    // The display step of one by-index command, after the handle list's count.
+    bool display(testing_support::fake_host& host, std::uint32_t index,
+                 quorvel::handle_list& tracks, quorvel::text_buffer& out,
+                 const quorvel::guid& caller);
+
     std::vector<std::string> labels;
     std::vector<std::string> paths;
-};
 
-// Rebuilds labels and paths with every option on.
-void baseline_rebuild(quorvel::host_api& host, std::uint32_t playlists, const std::string& group,
-                      baseline_table& table);
-// The display step of one by-index command for the playlist view.
-bool baseline_display(quorvel::host_api& host, const baseline_table& table, std::uint32_t index,
-                      quorvel::text_buffer& out);
+private:
+    std::string label(testing_support::fake_host& host, std::uint32_t index, const char* name,
+                      const options& o);
+    std::string path(const char* name, const options& o);
+
+    testing_support::string_buffer name_; // the playlist's name from the host
+    int digits_ = 1;                      // of the playlist count
+};
 
 } // namespace bench

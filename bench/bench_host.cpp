@@ -4,11 +4,18 @@
 
 namespace bench {
 
-void add_playlists(testing_support::fake_host& host, std::uint32_t count) {
+testing_support::fake_playlist made_playlist(std::uint32_t n) {
     const char* genres[] = {"Rock", "Jazz", "Ambient evenings", "Classical — Baroque", "Podcasts"};
-    for (std::uint32_t i = 0; i < count; ++i)
-        host.add_playlist(std::string(genres[i % 5]) + " " + std::to_string(i)).roster_count =
-            static_cast<std::int32_t>(i * 7 % 500);
+    return {std::string(genres[n % 5]) + " " + std::to_string(n),
+            {},
+            static_cast<std::int32_t>(n * 7 % 500)};
+}
+
+void add_playlists(testing_support::fake_host& host, std::uint32_t count) {
+    for (std::uint32_t i = 0; i < count; ++i) {
+        testing_support::fake_playlist made = made_playlist(i);
+        host.add_playlist(made.name).roster_count = made.roster_count;
+    }
 }
 
 } // namespace bench

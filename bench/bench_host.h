@@ -1,5 +1,6 @@
 // The benchmarks' host: the test kit's fake host, not recording, so that it
-// answers at once and the figures are the component's and the baseline's.
+// answers at once and the figures are the component's and the plain version's.
+// The benchmarks change its playlists directly, then tell the side under test.
 #pragma once
 
 #include "tests/support/fake_host.h"
@@ -8,8 +9,10 @@
 
 namespace bench {
 
-// Gives `host` `count` playlists with names of several lengths and item
-// counts up to 499; the first is active and holds no items.
+// A playlist like the `n`-th one add_playlists gives: names of several
+// lengths, item counts up to 499.
+testing_support::fake_playlist made_playlist(std::uint32_t n);
+// Gives `host` `count` playlists; the first is active and holds no items.
 void add_playlists(testing_support::fake_host& host, std::uint32_t count);
 
 } // namespace bench

@@ -1,90 +1,246 @@
-// The component's hot paths beside a plain std::string-and-snprintf version
-// that makes the same host calls: a rebuild of the entry table with every
-// option on, a context-menu pass over every command, and a blob save and load.
-#include "bench/baseline.h"
-#include "bench/bench_host.h"
-#include "commands/command_sources.h"
-#include "commands/entry_table.h"
+// What users do to the component, each event timed beside the plain version
+// making the same host calls, with every option on and every option off:
+// start-up, one creation, removal, reorder or rename, a settings change, and a
+// context-menu pass. Each benchmark also reports the allocator calls of one
+// event per playlist. Names read case/options/side; scripts/bench.sh pairs them.
+#include "bench/sides.h"
 #include "config/blob.h"
-#include "config/variables.h"
-#include "frame/host.h"
 #include "tests/support/config_bytes.h"
 #include "tests/support/host_containers.h"
 
 #include <benchmark/benchmark.h>
 
+#include <ctime>
+#include <string>
+#include <utility>
+
 namespace {
 
-constexpr const char* group = "Favourites";
+using bench::options;
 
-using testing_support::fake_host;
-using testing_support::handle_vector;
-using testing_support::string_buffer;
-using testing_support::track;
+// A selection of one track, so that every command is shown.
+class one_track final : public quorvel::pointer_list {
+public:
+    std::uint32_t count() override { return 1; }
+    void* get(std::uint32_t) override { return this; }
+    void* remove_at(std::uint32_t) override { return this; }
+    void filter(const quorvel::index_mask&) override {}
+    void insert(void*, std::uint32_t) override {}
+};
 
-// Connects the component to `host` with every option on and `n` playlists.
-void prepare_component(fake_host& host, std::uint32_t n) {
-    relayvo::connect_host(&host, nullptr);
-    relayvo::forget_active_playlist();
-    relayvo::add_index.value = relayvo::add_total.value = 1;
-    relayvo::show_numbers.value = relayvo::use_custom_group.value = 1;
-    relayvo::cust_group_name.set_text(group);
-    relayvo::playlist_count = n;
+// The CPU time of this thread: on a machine shared with other work, time
+// spent waiting for a core is not the event's.
+double thread_seconds() {
+    timespec now;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-void rebuild_component(benchmark::State& state) {
-    auto n = static_cast<std::uint32_t>(state.range(0));
-    fake_host host;
-    bench::add_playlists(host, n);
-    prepare_component(host, n);
-    for (auto _ : state)
-        relayvo::rebuild_entries();
-    state.SetItemsProcessed(state.iterations() * n);
-}
-
-void rebuild_baseline(benchmark::State& state) {
-    auto n = static_cast<std::uint32_t>(state.range(0));
-    fake_host host;
-    bench::add_playlists(host, n);
-    bench::baseline_table table;
-    for (auto _ : state)
-        bench::baseline_rebuild(host, n, group, table);
-    state.SetItemsProcessed(state.iterations() * n);
-}
-
-void context_menu_component(benchmark::State& state) {
-    auto n = static_cast<std::uint32_t>(state.range(0));
-    fake_host host;
-    bench::add_playlists(host, n);
-    prepare_component(host, n);
-    relayvo::rebuild_entries();
-    relayvo::index_commands source;
-    handle_vector tracks({track(1)}); // one track, so that every command is shown
-    string_buffer out;
+// Times `event` alone in every iteration: `prepare` changes the host before
+// it, `restore` puts the side back after it. One more event, untimed, gives
+// the allocator calls per playlist.
+template <class Side, class Prepare, class Event, class Restore>
+void time_events(benchmark::State& state, Side& side, std::uint32_t playlists, Prepare prepare,
+                 Event event, Restore restore) {
+    prepare();
+    std::size_t calls = side.allocator_calls(event);
+    restore();
     for (auto _ : state) {
-        std::uint32_t flags = 0;
-        for (std::uint32_t i = 0, count = source.command_count(); i < count; ++i)
-            benchmark::DoNotOptimize(
-                source.display_text_for(i, tracks, out, flags, quorvel::caller_playlist_view));
+        prepare();
+        double start = thread_seconds();
+        event();
+        state.SetIterationTime(thread_seconds() - start);
+        restore();
     }
-    state.SetItemsProcessed(state.iterations() * n);
+    state.counters["allocator_calls_per_playlist"] = static_cast<double>(calls) / playlists;
 }
 
-void context_menu_baseline(benchmark::State& state) {
-    auto n = static_cast<std::uint32_t>(state.range(0));
-    fake_host host;
+void nothing() {}
+
+std::uint32_t playlists(const benchmark::State& state) {
+    return static_cast<std::uint32_t>(state.range(0));
+}
+
+// N creations from no playlists, as the host announces its playlists at start-up.
+template <class Side>
+void startup(benchmark::State& state, const options& o) {
+    std::uint32_t n = playlists(state);
+    testing_support::fake_host host;
     bench::add_playlists(host, n);
-    bench::baseline_table table;
-    bench::baseline_rebuild(host, n, group, table);
-    handle_vector tracks({track(1)}); // one track, so that every command is shown
-    string_buffer out;
-    for (auto _ : state) {
-        for (std::uint32_t i = 0, count = static_cast<std::uint32_t>(table.labels.size());
-             i < count; ++i)
-            benchmark::DoNotOptimize(tracks.count() != 0 &&
-                                     bench::baseline_display(host, table, i, out));
-    }
-    state.SetItemsProcessed(state.iterations() * n);
+    Side side(host, o);
+    time_events(
+        state, side, n, [&] { side.start(0); },
+        [&] {
+            for (std::uint32_t i = 0; i < n; ++i)
+                side.created(i);
+        },
+        nothing);
+}
+
+// The last of the start-up's announcements: from N - 1 playlists to N.
+template <class Side>
+void startup_last(benchmark::State& state, const options& o) {
+    std::uint32_t n = playlists(state);
+    testing_support::fake_host host;
+    bench::add_playlists(host, n);
+    Side side(host, o);
+    side.start(n - 1);
+    time_events(
+        state, side, n, nothing, [&] { side.created(n - 1); }, [&] { side.removed(n - 1); });
+}
+
+// A playlist created in the middle of N, and removed again untimed. The
+// number width stays that of N, as it does for all but a few counts.
+template <class Side>
+void creation(benchmark::State& state, const options& o) {
+    std::uint32_t n = playlists(state), middle = n / 2;
+    testing_support::fake_host host;
+    bench::add_playlists(host, n);
+    Side side(host, o);
+    side.start(n);
+    auto at_middle = host.playlists.begin() + middle;
+    time_events(
+        state, side, n, [&] { host.playlists.insert(at_middle, bench::made_playlist(n)); },
+        [&] { side.created(middle); },
+        [&] {
+            host.playlists.erase(at_middle);
+            side.removed(middle);
+        });
+}
+
+// The middle one of N + 1 playlists removed, and created again untimed.
+template <class Side>
+void removal(benchmark::State& state, const options& o) {
+    std::uint32_t n = playlists(state), middle = n / 2;
+    testing_support::fake_host host;
+    bench::add_playlists(host, n + 1);
+    Side side(host, o);
+    side.start(n + 1);
+    auto at_middle = host.playlists.begin() + middle;
+    testing_support::fake_playlist removed = host.playlists[middle];
+    time_events(
+        state, side, n, [&] { host.playlists.erase(at_middle); }, [&] { side.removed(middle); },
+        [&] {
+            host.playlists.insert(at_middle, removed);
+            side.created(middle);
+        });
+}
+
+// Two neighbours in the middle of N change places.
+template <class Side>
+void reorder(benchmark::State& state, const options& o) {
+    std::uint32_t n = playlists(state), middle = n / 2;
+    testing_support::fake_host host;
+    bench::add_playlists(host, n);
+    Side side(host, o);
+    side.start(n);
+    time_events(
+        state, side, n, [&] { std::swap(host.playlists[middle], host.playlists[middle + 1]); },
+        [&] { side.reordered(); }, nothing);
+}
+
+// The middle one of N playlists renamed, back and forth between two names.
+template <class Side>
+void rename(benchmark::State& state, const options& o) {
+    std::uint32_t n = playlists(state), middle = n / 2;
+    testing_support::fake_host host;
+    bench::add_playlists(host, n);
+    Side side(host, o);
+    side.start(n);
+    std::string other = "Renamed playlist";
+    time_events(
+        state, side, n, [&] { std::swap(host.playlists[middle].name, other); },
+        [&] { side.renamed(middle, host.playlists[middle].name.c_str()); }, nothing);
+}
+
+// A change on the preferences page that changes every text: from the other
+// options to these ones, and back untimed.
+template <class Side>
+void settings_change(benchmark::State& state, const options& o) {
+    std::uint32_t n = playlists(state);
+    const options& other = o.add_index ? bench::every_option_off : bench::every_option_on;
+    testing_support::fake_host host;
+    bench::add_playlists(host, n);
+    Side side(host, other);
+    side.start(n);
+    time_events(
+        state, side, n, nothing, [&] { side.settings_changed(o); },
+        [&] { side.settings_changed(other); });
+}
+
+// The host asking every by-index command for its display text.
+template <class Side>
+void context_menu(benchmark::State& state, const options& o, const quorvel::guid& caller) {
+    std::uint32_t n = playlists(state);
+    testing_support::fake_host host;
+    bench::add_playlists(host, n);
+    Side side(host, o);
+    side.start(n);
+    one_track tracks;
+    testing_support::string_buffer out;
+    out.text.reserve(256); // the host's own buffer, grown once
+    time_events(
+        state, side, n, nothing,
+        [&] {
+            for (std::uint32_t i = 0, count = side.command_count(); i < count; ++i)
+                benchmark::DoNotOptimize(side.display(i, tracks, out, caller));
+        },
+        nothing);
+}
+
+template <class Side>
+void context_menu_from_view(benchmark::State& state, const options& o) {
+    context_menu<Side>(state, o, quorvel::caller_playlist_view);
+}
+
+template <class Side>
+void context_menu_from_no_caller(benchmark::State& state, const options& o) {
+    context_menu<Side>(state, o, quorvel::caller_none);
+}
+
+using case_function = void (*)(benchmark::State&, const options&);
+
+struct bench_case {
+    const char* name;
+    case_function component;
+    case_function plain;
+    std::vector<std::int64_t> playlists;
+};
+
+using component = bench::component_side;
+using plain = bench::plain_side;
+
+void register_cases() {
+    const bench_case cases[] = {
+        {"startup", startup<component>, startup<plain>, {1000, 5000}},
+        {"startup_last", startup_last<component>, startup_last<plain>, {1000, 5000}},
+        {"creation", creation<component>, creation<plain>, {1000, 100000}},
+        {"removal", removal<component>, removal<plain>, {1000, 100000}},
+        {"reorder", reorder<component>, reorder<plain>, {1000, 100000}},
+        {"rename", rename<component>, rename<plain>, {100000}},
+        {"settings_change", settings_change<component>, settings_change<plain>, {1000, 100000}},
+        {"context_menu_from_view",
+         context_menu_from_view<component>,
+         context_menu_from_view<plain>,
+         {1000}},
+        {"context_menu_from_no_caller",
+         context_menu_from_no_caller<component>,
+         context_menu_from_no_caller<plain>,
+         {1000}},
+    };
+    const std::pair<const char*, const options*> option_sets[] = {
+        {"on", &bench::every_option_on}, {"off", &bench::every_option_off}};
+    for (const bench_case& c : cases)
+        for (auto [options_name, o] : option_sets)
+            for (auto [side, function] :
+                 {std::pair{"component", c.component}, std::pair{"plain", c.plain}}) {
+                std::string name = std::string(c.name) + "/" + options_name + "/" + side;
+                auto* b = benchmark::RegisterBenchmark(
+                    name.c_str(), [function, o](benchmark::State& s) { function(s, *o); });
+                for (std::int64_t n : c.playlists)
+                    b->Arg(n);
+                b->UseManualTime()->Unit(benchmark::kMicrosecond);
+            }
 }
 
 class discarding_sink final : public quorvel::config_sink {
@@ -114,11 +270,14 @@ void blob_load(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(rebuild_component)->Arg(10)->Arg(1000)->Arg(100000);
-BENCHMARK(rebuild_baseline)->Arg(10)->Arg(1000)->Arg(100000);
-BENCHMARK(context_menu_component)->Arg(10)->Arg(1000)->Arg(100000);
-BENCHMARK(context_menu_baseline)->Arg(10)->Arg(1000)->Arg(100000);
 BENCHMARK(blob_save);
 BENCHMARK(blob_load);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    register_cases();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,93 @@
+// The two sides of every benchmark, driven by the same events: the component
+// through its playlist watcher and command source, as the host drives it, and
+// the plain version. Each counts the allocator calls one event makes.
+#pragma once
+
+#include "bench/baseline.h"
+#include "bench/bench_host.h"
+#include "bench/options.h"
+#include "commands/command_sources.h"
+#include "commands/playlist_watcher.h"
+#include "tests/support/counting_heap.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace bench {
+
+class component_side {
+public:
+    component_side(testing_support::fake_host& host, const options& o);
+    ~component_side();
+    component_side(const component_side&) = delete;
+    component_side& operator=(const component_side&) = delete;
+
+    // Takes `playlists` playlists as known, in one rebuild.
+    void start(std::uint32_t playlists);
+    void created(std::uint32_t index);
+    void removed(std::uint32_t index);
+    void reordered();
+    void renamed(std::uint32_t index, const char* name);
+    // What the preferences page does when a setting changes.
+    void settings_changed(const options& o);
+    // One by-index command's display text, as the host asks for it.
+    bool display(std::uint32_t index, quorvel::handle_list& tracks, quorvel::text_buffer& out,
+                 const quorvel::guid& caller);
+    std::uint32_t command_count();
+
+    // Allocator calls (through the heap seam) that `event` makes.
+    template <class Event>
+    std::size_t allocator_calls(Event event);
+
+private:
+    relayvo::playlist_watcher watcher_;
+    relayvo::index_commands commands_;
+};
+
+class plain_side {
+public:
+    plain_side(testing_support::fake_host& host, const options& o) : host_(host), options_(o) {}
+
+    void start(std::uint32_t playlists);
+    void created(std::uint32_t) { table_.rebuild(host_, ++count_, options_); }
+    void removed(std::uint32_t) { table_.rebuild(host_, --count_, options_); }
+    void reordered() { table_.rebuild(host_, count_, options_); }
+    void renamed(std::uint32_t index, const char* name) {
+        table_.rename(host_, index, name, options_);
+    }
+    void settings_changed(const options& o);
+    bool display(std::uint32_t index, quorvel::handle_list& tracks, quorvel::text_buffer& out,
+                 const quorvel::guid& caller) {
+        return table_.display(host_, index, tracks, out, caller);
+    }
+    std::uint32_t command_count() { return static_cast<std::uint32_t>(table_.labels.size()); }
+
+    // Calls of the global operator new and delete that `event` makes.
+    template <class Event>
+    std::size_t allocator_calls(Event event);
+
+private:
+    testing_support::fake_host& host_;
+    options options_;
+    std::uint32_t count_ = 0;
+    plain_table table_;
+};
+
+// Calls of the global operator new and delete (of non-null) so far.
+std::size_t new_and_delete_calls();
+
+template <class Event>
+std::size_t component_side::allocator_calls(Event event) {
+    testing_support::counting_heap heap;
+    event();
+    return heap.total();
+}
+
+template <class Event>
+std::size_t plain_side::allocator_calls(Event event) {
+    std::size_t before = new_and_delete_calls();
+    event();
+    return new_and_delete_calls() - before;
+}
+
+} // namespace bench

@@ -1,0 +1,98 @@
+#!/usr/bin/env python3
+"""Writes the table of benchmark medians (component beside plain) from Google
+Benchmark's JSON output into the README, between the benchmark markers."""
+import json
+import sys
+
+BEGIN = "<!-- benchmark table: written by scripts/bench.sh -->"
+END = "<!-- end of benchmark table -->"
+
+CASES = {
+    "startup": "Start-up, every announcement",
+    "startup_last": "Start-up, the last announcement",
+    "creation": "One creation",
+    "removal": "One removal",
+    "reorder": "One reorder",
+    "rename": "One rename",
+    "settings_change": "Settings change, every text",
+    "context_menu_from_view": "Context menu from the playlist view",
+    "context_menu_from_no_caller": "Context menu from no caller",
+}
+OPTIONS = {"on": "every option on", "off": "every option off"}
+
+
+def target(case, playlists):
+    return 1.2 if case == "startup" and playlists == 5000 else 1.25
+
+
+def duration(value, unit):
+    microseconds = value * {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}[unit]
+    if microseconds >= 1000:
+        return f"{microseconds / 1000:.2f} ms"
+    if microseconds >= 10:
+        return f"{microseconds:.0f} µs"
+    return f"{microseconds:.2f} µs"
+
+
+def calls(value):
+    if value >= 100:
+        return f"{value:,.0f}"
+    return "0" if value == 0 else f"{value:.2g}"
+
+
+def medians(results):
+    found = {}
+    for run in results["benchmarks"]:
+        parts = run["run_name"].split("/")
+        if run.get("aggregate_name") != "median" or parts[0] not in CASES:
+            continue
+        case, options, side, playlists = parts[:4]
+        found[(case, options, int(playlists), side)] = run
+    return found
+
+
+def table(results):
+    found = medians(results)
+    rows = [
+        "| Case | Options | Playlists | Component | Plain | Ratio (target) "
+        "| Allocator calls per playlist, component / plain |",
+        "|---|---|--:|--:|--:|--:|--:|",
+    ]
+    for case, case_name in CASES.items():
+        for options, options_name in OPTIONS.items():
+            for playlists in sorted({k[2] for k in found if k[:2] == (case, options)}):
+                component = found[(case, options, playlists, "component")]
+                plain = found[(case, options, playlists, "plain")]
+                ratio = component["real_time"] / plain["real_time"]
+                limit = target(case, playlists)
+                verdict = "" if ratio <= limit else " **over**"
+                rows.append(
+                    f"| {case_name} | {options_name} | {playlists:,} "
+                    f"| {duration(component['real_time'], component['time_unit'])} "
+                    f"| {duration(plain['real_time'], plain['time_unit'])} "
+                    f"| {ratio:.2f}× (≤ {limit}){verdict} "
+                    f"| {calls(component['allocator_calls_per_playlist'])} / "
+                    f"{calls(plain['allocator_calls_per_playlist'])} |")
+    context = results["context"]
+    repetitions = next(iter(found.values()))["repetitions"]
+    rows.append("")
+    rows.append(f"Medians of {repetitions} repetitions of the benchmark thread's CPU time, "
+                f"{context['num_cpus']} cores at {context['mhz_per_cpu']} MHz, "
+                f"{context['date']}.")
+    return "\n".join(rows)
+
+
+def main():
+    results_path, readme_path = sys.argv[1:3]
+    with open(results_path, encoding="utf-8") as f:
+        results = json.load(f)
+    with open(readme_path, encoding="utf-8") as f:
+        readme = f.read()
+    start = readme.index(BEGIN) + len(BEGIN)
+    end = readme.index(END)
+    readme = readme[:start] + "\n" + table(results) + "\n" + readme[end:]
+    with open(readme_path, "w", encoding="utf-8") as f:
+        f.write(readme)
+
+
+main()
