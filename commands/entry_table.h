@@ -51,7 +51,8 @@ extern std::uint32_t playlist_count;
 // is on (possibly empty), otherwise the component's name.
 const char* command_group();
 
-// Rebuilds both lists from the host's playlists and the current settings.
+// Rebuilds both lists from the host's playlists and the current settings,
+// keeping every cell whose text is unchanged.
 void rebuild_entries();
 // Updates the label (and the command path, if paths are enabled) of one playlist.
 void rename_entry(std::uint32_t index, const char* new_name);

@@ -3,6 +3,8 @@
 #include "text/plain_text.h"
 #include "text/utf8.h"
 
+#include <cstring>
+
 namespace relayvo {
 
 namespace {
@@ -47,12 +49,22 @@ struct conversion {
     std::uint32_t width = 0;
 };
 
+// Appends `n` times the ASCII `fill`, a run at a time rather than a character at a time.
+void append_fill(quorvel::text_buffer& out, char fill, std::uint32_t n) {
+    char run[16];
+    std::memset(run, fill, sizeof run);
+    for (std::uint32_t k; n > 0; n -= k) {
+        k = n < sizeof run ? n : sizeof run;
+        out.append(run, k);
+    }
+}
+
 // Writes the sign, the fill and the converted text of a text or number conversion.
 void write_padded(quorvel::text_buffer& out, const conversion& c, const char* text,
                   bool positive_number) {
     if (c.forced_sign && positive_number) append_char(out, '+');
     std::uint32_t length = bounded_length(text, quorvel::unbounded);
-    if (c.width > length) append_repeated(out, char_value(c.fill), c.width - length);
+    if (c.width > length) append_fill(out, c.fill, c.width - length);
     out.append(text, length);
 }
 

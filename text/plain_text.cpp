@@ -1,5 +1,6 @@
 #include "text/plain_text.h"
 
+#include "frame/containers.h"
 #include "text/heap.h"
 
 #include <cstring>
@@ -8,12 +9,15 @@ namespace relayvo {
 
 const char empty_text[1] = "";
 
+// The runtime's searches read words at a time; memchr stops at the first match.
 std::uint32_t bounded_length(const char* src, std::uint32_t max_len) {
     if (!src) return 0;
-    std::uint32_t n = 0;
-    while (n < max_len && src[n])
-        ++n;
-    return n;
+    if (max_len == quorvel::unbounded) {
+        std::size_t n = std::strlen(src);
+        return n < max_len ? static_cast<std::uint32_t>(n) : max_len;
+    }
+    const void* end = std::memchr(src, '\0', max_len);
+    return end ? static_cast<std::uint32_t>(static_cast<const char*>(end) - src) : max_len;
 }
 
 void copy_bounded(char* dst, const char* src, std::uint32_t max_len) {
