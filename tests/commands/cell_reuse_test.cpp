@@ -5,6 +5,7 @@
 #include "commands/entry_table.h"
 #include "commands/playlist_watcher.h"
 #include "config/variables.h"
+#include "tests/support/component_state.h"
 #include "tests/support/counting_heap.h"
 #include "tests/support/fake_host.h"
 
