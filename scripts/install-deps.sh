@@ -2,9 +2,8 @@
 # Installs the build and test tools from Debian's packages, only those missing:
 # the native toolchain and test libraries, Python for the benchmark table, the
 # line editor of the host's prompt and the terminal its test runs in, clang
-# with libFuzzer, valgrind, and with
-# --windows also the MinGW cross compilers, 32-bit and 64-bit Wine and a
-# virtual X server.
+# with libFuzzer, valgrind, and with --windows also the MinGW cross compilers,
+# 32-bit and 64-bit Wine and a virtual X server.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libbenchmark-dev python3
