@@ -11,21 +11,12 @@ loaded_component::loaded_component(const std::string& path) {
     host.add_playlist("Rock", 3);
     host.add_playlist("Jazz", 3);
     host.active = -1;
-    error_ = library_.open(path);
-    if (!error_.empty()) return;
-    client_ = library_.entry()(&host, library_.module());
-    for (quorvel::service_entry* e = client_->first_service_entry(); e; e = e->next) {
-        quorvel::service_object* s = e->create_instance();
-        if (e->class_guid == quorvel::settings_page_class)
-            page_ = static_cast<quorvel::settings_page*>(s);
-        if (e->class_guid == quorvel::command_source_class)
-            index_commands_ = static_cast<quorvel::command_source*>(s); // the last one is by index
-        if (e->class_guid == quorvel::playlist_watcher_class)
-            for (std::uint32_t i = 0; i < host.playlists.size(); ++i) {
-                const std::string& name = host.playlists[i].name;
-                static_cast<quorvel::playlist_watcher*>(s)->on_playlist_created(
-                    i, name.c_str(), static_cast<std::uint32_t>(name.size()));
-            }
+    component_.emplace(path, host);
+    if (!error().empty()) return;
+    for (std::uint32_t i = 0; i < host.playlists.size(); ++i) {
+        const std::string& name = host.playlists[i].name;
+        component_->watcher().on_playlist_created(i, name.c_str(),
+                                                  static_cast<std::uint32_t>(name.size()));
     }
     host.take_calls();
 }
@@ -39,7 +30,8 @@ std::string loaded_component::label(std::uint32_t index) {
     testing_support::string_buffer out;
     testing_support::handle_vector handles({testing_support::track(1)}); // so that it is shown
     std::uint32_t flags = 0;
-    if (!index_commands_->display_text_for(index, handles, out, flags, quorvel::caller_none))
+    if (!component_->index_commands().display_text_for(index, handles, out, flags,
+                                                       quorvel::caller_none))
         return "(hidden)";
     return out.text;
 }
@@ -53,7 +45,7 @@ int loaded_component::rebuilds() {
 
 std::vector<std::uint8_t> loaded_component::saved_blob() {
     config_support::recording_sink sink;
-    client_->save_configuration(sink);
+    component_->client().save_configuration(sink);
     return sink.bytes_written;
 }
 
@@ -66,7 +58,7 @@ std::map<std::string, std::vector<std::uint8_t>> loaded_component::saved() {
 }
 
 void loaded_component::load(const std::vector<std::uint8_t>& blob) {
-    client_->load_configuration(blob.data(), static_cast<std::uint32_t>(blob.size()));
+    component_->client().load_configuration(blob.data(), static_cast<std::uint32_t>(blob.size()));
 }
 
 void loaded_component::load_int(const std::string& key, std::int32_t value) {
@@ -74,7 +66,7 @@ void loaded_component::load_int(const std::string& key, std::int32_t value) {
 }
 
 HWND loaded_component::open_page() {
-    HWND window = page_->create_window(preferences_.window());
+    HWND window = page().create_window(preferences_.window());
     if (window) windows_.push_back(window);
     return window;
 }

@@ -2,15 +2,13 @@
 // test kit's host recording the calls a rebuild makes.
 #pragma once
 
-#include "frame/commands.h"
-#include "frame/playlists.h"
-#include "frame/settings_page.h"
-#include "host/session/component_library.h"
 #include "host/session/preferences_frame.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/hosted_component.h"
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,8 +23,8 @@ public:
     ~loaded_component();
 
     // The load error, empty when the component is usable.
-    const std::string& error() const { return error_; }
-    quorvel::settings_page& page() { return *page_; }
+    const std::string& error() const { return component_->error(); }
+    quorvel::settings_page& page() { return component_->page(); }
     // The label of by-index command `index`, as the context menu shows it.
     std::string label(std::uint32_t index);
     // Rebuilds counted since construction or the last call.
@@ -47,11 +45,8 @@ public:
     testing_support::fake_host host{testing_support::recording::on};
 
 private:
-    host::component_library library_;
-    std::string error_;
-    quorvel::component_client* client_ = nullptr;
-    quorvel::settings_page* page_ = nullptr;
-    quorvel::command_source* index_commands_ = nullptr;
+    std::optional<testing_support::hosted_component>
+        component_; // loaded once the host has playlists
     std::vector<HWND> windows_;
     host::preferences_frame preferences_; // the parent of the pages
 };
