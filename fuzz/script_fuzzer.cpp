@@ -10,8 +10,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -20,16 +22,40 @@ std::ostream& nowhere() {
     return stream;
 }
 
-host::host_app& app() {
-    static host::host_app* instance = [] {
-        auto* a = new host::host_app(RELAYVO_LIBRARY, fuzzing::scratch_folder("script_fuzzer"),
-                                     nowhere());
-        if (std::string error = a->load(RELAYVO_LIBRARY); !error.empty()) {
-            std::fprintf(stderr, "script_fuzzer: %s\n", error.c_str());
-            std::abort();
-        }
-        return a;
-    }();
+const std::filesystem::path& profile() {
+    return fuzzing::scratch_folder("script_fuzzer");
+}
+
+// Removes what earlier runs saved.
+void empty_profile() {
+    for (const auto& file : std::filesystem::directory_iterator(profile()))
+        std::filesystem::remove_all(file.path());
+}
+
+// The component unloaded without a save and loaded again; with an empty
+// profile its settings are the defaults.
+void load_afresh(host::host_app& a) {
+    a.session.unload();
+    a.page = nullptr;
+    if (std::string error = a.load(RELAYVO_LIBRARY); !error.empty()) {
+        std::fprintf(stderr, "script_fuzzer: %s\n", error.c_str());
+        std::abort();
+    }
+}
+
+// The host with the component loaded, and the settings it started with.
+struct scripted_host {
+    host::host_app app{RELAYVO_LIBRARY, profile(), nowhere()};
+    std::vector<std::uint8_t> defaults;
+
+    scripted_host() {
+        load_afresh(app);
+        defaults = app.session.save_settings();
+    }
+};
+
+scripted_host& the_host() {
+    static auto* instance = new scripted_host;
     return *instance;
 }
 
@@ -51,11 +77,19 @@ bool run(host::host_app& a, const std::string& line) {
     return true;
 }
 
-// Back to one empty playlist, with no tracks kept from earlier runs.
-void reset(host::host_app& a) {
+// Back to how the first run found the host, so that each run is reproducible
+// alone and frees what it allocated: one empty playlist, no page, no store,
+// and the component's settings as loaded with no store.
+void reset(scripted_host& h) {
+    host::host_app& a = h.app;
+    if (a.page) a.session.close(a.page);
+    a.page = nullptr;
     while (a.model.count() > 0)
         a.remove_playlist(0);
     a.model = host::playlist_model();
+    empty_profile();
+    if (!a.session.loaded()) return load_afresh(a);
+    a.session.load_settings(h.defaults);
     for (std::size_t i = 0; i < a.model.count(); ++i)
         a.session.playlist_created(static_cast<std::uint32_t>(i), a.model.at(i).name);
 }
@@ -63,12 +97,11 @@ void reset(host::host_app& a) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    host::host_app& a = app();
+    scripted_host& h = the_host();
     std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
     std::string line;
-    while (std::getline(input, line) && run(a, line)) {
+    while (std::getline(input, line) && run(h.app, line)) {
     }
-    if (!a.session.loaded()) a.load(RELAYVO_LIBRARY);
-    reset(a);
+    reset(h);
     return 0;
 }

@@ -80,11 +80,7 @@ std::string component_session::start(const std::string& path, const std::string&
                       trace::quoted(path.c_str()), trace::quoted(module_name.c_str()));
         client_->set_module_location(path.c_str(), module_name.c_str());
     }
-    if (settings) {
-        trace::call c(direction::to_component, "client", "load_configuration",
-                      trace::bytes(nullptr, static_cast<std::uint32_t>(settings->size())));
-        client_->load_configuration(settings->data(), static_cast<std::uint32_t>(settings->size()));
-    }
+    if (settings) load_settings(*settings);
     quorvel::service_entry* entry = nullptr;
     {
         trace::call c(direction::to_component, "client", "first_service_entry");
@@ -122,6 +118,12 @@ void component_session::unload() {
     client_ = nullptr;
     version_ = 0;
     library_.close();
+}
+
+void component_session::load_settings(const std::vector<std::uint8_t>& blob) {
+    trace::call c(direction::to_component, "client", "load_configuration",
+                  trace::bytes(nullptr, static_cast<std::uint32_t>(blob.size())));
+    client_->load_configuration(blob.data(), static_cast<std::uint32_t>(blob.size()));
 }
 
 std::vector<std::uint8_t> component_session::save_settings() {

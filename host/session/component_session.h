@@ -36,6 +36,8 @@ public:
     void unload();
     bool loaded() const { return client_ != nullptr; }
 
+    // Hands `blob` to the component's configuration loader.
+    void load_settings(const std::vector<std::uint8_t>& blob);
     // The component's settings blob.
     std::vector<std::uint8_t> save_settings();
 

@@ -1,7 +1,6 @@
 #include "dialog_template.h"
 
 #include <fstream>
-#include <iterator>
 
 namespace resources {
 
@@ -190,9 +189,15 @@ bool find_dialog(const std::vector<std::uint8_t>& res, std::uint32_t id, dialog_
 }
 
 std::vector<std::uint8_t> read_file(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return {};
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : -1;
+    if (size < 0) return {};
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    file.seekg(0);
+    if (!file.read(reinterpret_cast<char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size())))
+        return {};
+    return bytes;
 }
 
 } // namespace resources
