@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -60,12 +61,15 @@ scripted_host& the_host() {
 }
 
 // Runs `line` as the shell does, but lets through what is no verb error.
-// Returns false when the line ends the session.
-bool run(host::host_app& a, const std::string& line) {
+// Returns false when the line ends the session. A script restarts the
+// component once at most: each restart loads the library afresh, at the
+// cost of hundreds of other lines.
+bool run(host::host_app& a, const std::string& line, bool& restarted) {
     if (host::is_comment(line)) return true;
     try {
         host::input_line words(line);
         if (words.verb() == "load") return true;
+        if (words.verb() == "restart" && std::exchange(restarted, true)) return true;
         for (const host::verb& v : host::all_verbs()) {
             if (words.verb() != v.name) continue;
             host::verb_context context{a};
@@ -100,7 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     scripted_host& h = the_host();
     std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
     std::string line;
-    while (std::getline(input, line) && run(h.app, line)) {
+    bool restarted = false;
+    while (std::getline(input, line) && run(h.app, line, restarted)) {
     }
     reset(h);
     return 0;
