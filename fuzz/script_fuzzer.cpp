@@ -1,8 +1,10 @@
 // The stand-in host's command language on arbitrary lines, run against the
 // host with the component loaded: every line either runs or fails with an
 // error of its own verb. Any other exception escapes the fuzzer as a
-// finding, where the prompt would only report it. Loading another library is
-// left out: that runs whatever code the file holds.
+// finding, where the prompt would only report it. The verbs that unload the
+// component (load, restart, quit) are left out: libFuzzer keeps reading the
+// coverage counters of a library after it is unloaded, and loading another
+// library runs whatever code its file holds.
 #include "fuzz/scratch_folder.h"
 #include "host/app.h"
 #include "host/shell/language.h"
@@ -13,7 +15,6 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -33,24 +34,16 @@ void empty_profile() {
         std::filesystem::remove_all(file.path());
 }
 
-// The component unloaded without a save and loaded again; with an empty
-// profile its settings are the defaults.
-void load_afresh(host::host_app& a) {
-    a.session.unload();
-    a.page = nullptr;
-    if (std::string error = a.load(RELAYVO_LIBRARY); !error.empty()) {
-        std::fprintf(stderr, "script_fuzzer: %s\n", error.c_str());
-        std::abort();
-    }
-}
-
 // The host with the component loaded, and the settings it started with.
 struct scripted_host {
     host::host_app app{RELAYVO_LIBRARY, profile(), nowhere()};
     std::vector<std::uint8_t> defaults;
 
     scripted_host() {
-        load_afresh(app);
+        if (std::string error = app.load(RELAYVO_LIBRARY); !error.empty()) {
+            std::fprintf(stderr, "script_fuzzer: %s\n", error.c_str());
+            std::abort();
+        }
         defaults = app.session.save_settings();
     }
 };
@@ -61,24 +54,20 @@ scripted_host& the_host() {
 }
 
 // Runs `line` as the shell does, but lets through what is no verb error.
-// Returns false when the line ends the session. A script restarts the
-// component once at most: each restart loads the library afresh, at the
-// cost of hundreds of other lines.
-bool run(host::host_app& a, const std::string& line, bool& restarted) {
-    if (host::is_comment(line)) return true;
+void run(host::host_app& a, const std::string& line) {
+    if (host::is_comment(line)) return;
     try {
         host::input_line words(line);
-        if (words.verb() == "load") return true;
-        if (words.verb() == "restart" && std::exchange(restarted, true)) return true;
+        for (const char* unloading : {"load", "restart", "quit"})
+            if (words.verb() == unloading) return;
         for (const host::verb& v : host::all_verbs()) {
             if (words.verb() != v.name) continue;
             host::verb_context context{a};
             v.run(context, words);
-            return !context.quit;
+            return;
         }
     } catch (const host::verb_error&) {
     }
-    return true;
 }
 
 // Back to how the first run found the host, so that each run is reproducible
@@ -92,7 +81,6 @@ void reset(scripted_host& h) {
         a.remove_playlist(0);
     a.model = host::playlist_model();
     empty_profile();
-    if (!a.session.loaded()) return load_afresh(a);
     a.session.load_settings(h.defaults);
     for (std::size_t i = 0; i < a.model.count(); ++i)
         a.session.playlist_created(static_cast<std::uint32_t>(i), a.model.at(i).name);
@@ -104,9 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     scripted_host& h = the_host();
     std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
     std::string line;
-    bool restarted = false;
-    while (std::getline(input, line) && run(h.app, line, restarted)) {
-    }
+    while (std::getline(input, line))
+        run(h.app, line);
     reset(h);
     return 0;
 }

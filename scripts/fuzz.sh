@@ -56,9 +56,12 @@ for target in "${targets[@]}"; do
     mkdir -p "$work"
     options=(-timeout=10 -rss_limit_mb=2048 -print_final_stats=1
              "-artifact_prefix=build/fuzz/findings/$target-")
-    # A script costs in proportion to its lines. A dozen lines already pair
-    # every verb with every other, at thousands of runs a second.
-    [ "$target" = script ] && options+=(-max_len=256)
+    # A run costs in proportion to its input. A dozen lines of script already
+    # pair every verb with every other, and a real store is under 200 bytes.
+    case "$target" in
+        script) options+=(-max_len=256) ;;
+        store) options+=(-max_len=512) ;;
+    esac
     if $smoke; then
         echo "== fuzz $target: replay $(ls "$seeds" | wc -l) corpus files, then fuzz ${seconds}s"
         run_quietly "$target" "$fuzzer" "${options[@]}" -runs=0 "$seeds"
