@@ -1,6 +1,6 @@
 #include "bench/baseline.h"
 
-#include "frame/commands.h"
+#include "quorvel/commands.h"
 
 #include <cstdio>
 

@@ -5,7 +5,7 @@
 
 #include "bench/bench_host.h"
 #include "bench/options.h"
-#include "frame/containers.h"
+#include "quorvel/containers.h"
 #include "tests/support/host_containers.h"
 
 #include <string>

@@ -3,8 +3,8 @@
 # to check every file of the checked folders: an include that points another
 # way fails the build.
 #
-# The component's layers, lowest first: the contract (frame/'s interface
-# headers, the list CONTRACT), text/, the rest of frame/, config/, commands/,
+# The component's layers, lowest first: the contract (the interface headers
+# under frame/include/quorvel/, the list CONTRACT), text/, the rest of frame/, config/, commands/,
 # settings/. A layer includes itself and the layers below it; commands/ and
 # settings/ also use utf8api's header. The stand-ins stay apart: utf8api/ and
 # host/ reach only the contract and utf8api's header (utf8api/include/).
@@ -34,9 +34,13 @@ if(NOT CMAKE_SCRIPT_MODE_FILE)
 endif()
 cmake_minimum_required(VERSION 3.25)
 
-# Where includes are looked up after the including file's folder: the source
-# root, utf8api's header folder and utf8api's own sources.
-set(include_roots ${SOURCE_DIR} ${SOURCE_DIR}/utf8api/include ${SOURCE_DIR}/utf8api)
+# Where includes are looked up after the including file's folder, as the
+# build's include paths give them: the contract's root, utf8api's header
+# folder, utf8api's and the host's own sources, and last the source root, from
+# which the component's folders include each other. A stand-in that names a
+# component header resolves it there, and is caught.
+set(include_roots ${SOURCE_DIR}/frame/include ${SOURCE_DIR}/utf8api/include ${SOURCE_DIR}/utf8api
+                  ${SOURCE_DIR}/host ${SOURCE_DIR})
 
 # The area of `path` (relative to the source root), or "" for unchecked files.
 function(area_of path out)

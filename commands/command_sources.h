@@ -3,7 +3,7 @@
 // only the keyboard-shortcut list offers.
 #pragma once
 
-#include "frame/commands.h"
+#include "quorvel/commands.h"
 
 namespace relayvo {
 

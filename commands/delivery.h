@@ -2,7 +2,7 @@
 // any component's menu command by its guid.
 #pragma once
 
-#include "frame/commands.h"
+#include "quorvel/commands.h"
 
 namespace relayvo {
 

@@ -2,8 +2,8 @@
 // entry table in step with them.
 #pragma once
 
-#include "frame/commands.h"
 #include "frame/registry.h"
+#include "quorvel/commands.h"
 
 namespace relayvo {
 

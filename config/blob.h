@@ -6,7 +6,7 @@
 // variables by key, so order does not matter and unknown keys are skipped.
 #pragma once
 
-#include "frame/client.h"
+#include "quorvel/client.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // configuration blob and takes it back from bytes.
 #pragma once
 
-#include "frame/client.h"
+#include "quorvel/client.h"
 #include "text/owned_text.h"
 
 #include <cstdint>

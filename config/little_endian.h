@@ -1,7 +1,7 @@
 // Unsigned 32-bit numbers as the blob stores them: 4 bytes, little-endian.
 #pragma once
 
-#include "frame/client.h"
+#include "quorvel/client.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // The component_client the export hands to the host, and the module texts it keeps.
 #pragma once
 
-#include "frame/client.h"
+#include "quorvel/client.h"
 #include "text/owned_text.h"
 
 namespace relayvo {

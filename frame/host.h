@@ -1,8 +1,8 @@
 // What the component keeps of the host, and its lookups of the host's services.
 #pragma once
 
-#include "frame/client.h"
-#include "frame/playlists.h"
+#include "quorvel/client.h"
+#include "quorvel/playlists.h"
 
 namespace relayvo {
 

@@ -2,7 +2,7 @@
 // the client's first entry.
 #pragma once
 
-#include "frame/service.h"
+#include "quorvel/service.h"
 
 namespace relayvo {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "frame/registry.h"
-#include "frame/version_info.h"
+#include "quorvel/version_info.h"
 
 namespace relayvo {
 

@@ -1,7 +1,7 @@
-#include "host/app.h"
+#include "app.h"
 
-#include "frame/version_info.h"
-#include "host/plural.h"
+#include "plural.h"
+#include "quorvel/version_info.h"
 
 #include <algorithm>
 

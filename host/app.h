@@ -2,11 +2,11 @@
 // the profile's store, with the few operations that involve more than one.
 #pragma once
 
-#include "host/services/host_directory.h"
-#include "host/session/component_session.h"
-#include "host/session/preferences_frame.h"
-#include "host/store/playlist_model.h"
-#include "host/store/store.h"
+#include "services/host_directory.h"
+#include "session/component_session.h"
+#include "session/preferences_frame.h"
+#include "store/playlist_model.h"
+#include "store/store.h"
 
 #include <ostream>
 #include <string>

@@ -2,11 +2,11 @@
 // loads a component library as the player does, keeps real playlists, and lets
 // a person (at a prompt), a script (--script) or a test drive the component
 // through the host's menus, shortcut list and preferences.
-#include "host/app.h"
-#include "host/plural.h"
-#include "host/shell/shell.h"
-#include "host/store/store.h"
-#include "host/trace/trace.h"
+#include "app.h"
+#include "plural.h"
+#include "shell/shell.h"
+#include "store/store.h"
+#include "trace/trace.h"
 
 #include <cstring>
 #include <fstream>

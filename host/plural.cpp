@@ -1,4 +1,4 @@
-#include "host/plural.h"
+#include "plural.h"
 
 namespace host {
 

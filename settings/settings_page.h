@@ -3,7 +3,7 @@
 #pragma once
 
 #include "frame/registry.h"
-#include "frame/settings_page.h"
+#include "quorvel/settings_page.h"
 #include "utf8api/windows_types.h"
 
 namespace relayvo {

@@ -1,7 +1,7 @@
 // Reading a window's text into the component's own text buffer.
 #pragma once
 
-#include "frame/window_types.h"
+#include "quorvel/window_types.h"
 #include "text/text_buffer.h"
 
 namespace relayvo {

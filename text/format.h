@@ -12,7 +12,7 @@
 // argument, or one of the other kind, reads as 0 or the empty text.
 #pragma once
 
-#include "frame/containers.h"
+#include "quorvel/containers.h"
 #include "text/plain_text.h"
 #include "text/text_buffer.h"
 

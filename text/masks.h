@@ -2,7 +2,7 @@
 // opposite of another mask.
 #pragma once
 
-#include "frame/containers.h"
+#include "quorvel/containers.h"
 
 namespace relayvo {
 

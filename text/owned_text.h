@@ -1,7 +1,7 @@
 // The smallest text holder: one owned heap text, or none for the empty text.
 #pragma once
 
-#include "frame/containers.h"
+#include "quorvel/containers.h"
 #include "text/plain_text.h"
 
 namespace relayvo {

@@ -1,6 +1,6 @@
 #include "text/plain_text.h"
 
-#include "frame/containers.h"
+#include "quorvel/containers.h"
 #include "text/heap.h"
 
 #include <cstring>

@@ -1,7 +1,7 @@
 // The component's own list of pointers, in the shape it shares with the host.
 #pragma once
 
-#include "frame/containers.h"
+#include "quorvel/containers.h"
 #include "text/byte_block.h"
 
 #include <utility>

@@ -2,7 +2,7 @@
 // and utf8api: they fill it through its five operations.
 #pragma once
 
-#include "frame/containers.h"
+#include "quorvel/containers.h"
 #include "text/byte_block.h"
 
 namespace relayvo {

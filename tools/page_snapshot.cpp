@@ -3,8 +3,8 @@
 // stored by default, and with `--all-on` with every option on.
 //
 //   page_snapshot.exe relayvo.dll out.png [--all-on]
-#include "frame/settings_page.h"
 #include "host/session/component_library.h"
+#include "quorvel/settings_page.h"
 #include "tests/support/config_bytes.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
-#include "host/services/handle_list.h"
+#include "services/handle_list.h"
 
-#include "host/trace/trace.h"
+#include "trace/trace.h"
 
 #include <algorithm>
 #include <unordered_set>

@@ -2,8 +2,8 @@
 // items are the host's own track pointers.
 #pragma once
 
-#include "frame/containers.h"
-#include "host/store/playlist_model.h"
+#include "quorvel/containers.h"
+#include "store/playlist_model.h"
 
 #include <string>
 #include <vector>

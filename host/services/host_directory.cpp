@@ -1,6 +1,6 @@
-#include "host/services/host_directory.h"
+#include "services/host_directory.h"
 
-#include "host/trace/trace.h"
+#include "trace/trace.h"
 
 namespace host {
 

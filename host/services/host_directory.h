@@ -4,10 +4,10 @@
 // come first, then the component's in the order of its list.
 #pragma once
 
-#include "frame/client.h"
-#include "host/services/main_menu_commands.h"
-#include "host/services/playlist_services.h"
-#include "host/session/component_calls.h"
+#include "quorvel/client.h"
+#include "services/main_menu_commands.h"
+#include "services/playlist_services.h"
+#include "session/component_calls.h"
 
 #include <vector>
 

@@ -2,8 +2,8 @@
 // so references are not counted, and that answer no other interface.
 #pragma once
 
-#include "frame/service.h"
-#include "host/trace/trace.h"
+#include "quorvel/service.h"
+#include "trace/trace.h"
 
 namespace host {
 

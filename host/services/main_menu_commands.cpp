@@ -1,6 +1,6 @@
-#include "host/services/main_menu_commands.h"
+#include "services/main_menu_commands.h"
 
-#include "host/services/handle_list.h"
+#include "services/handle_list.h"
 
 namespace host {
 

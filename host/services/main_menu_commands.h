@@ -3,9 +3,9 @@
 // active playlist, which components run by its guid.
 #pragma once
 
-#include "frame/commands.h"
-#include "host/services/host_service.h"
-#include "host/store/playlist_model.h"
+#include "quorvel/commands.h"
+#include "services/host_service.h"
+#include "store/playlist_model.h"
 
 namespace host {
 

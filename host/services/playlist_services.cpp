@@ -1,7 +1,7 @@
-#include "host/services/playlist_services.h"
+#include "services/playlist_services.h"
 
-#include "host/services/handle_list.h"
-#include "host/trace/trace.h"
+#include "services/handle_list.h"
+#include "trace/trace.h"
 
 #include <algorithm>
 

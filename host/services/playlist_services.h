@@ -2,9 +2,9 @@
 // playlist and the playlist that is active at the time of each call.
 #pragma once
 
-#include "frame/playlists.h"
-#include "host/services/host_service.h"
-#include "host/store/playlist_model.h"
+#include "quorvel/playlists.h"
+#include "services/host_service.h"
+#include "store/playlist_model.h"
 
 namespace host {
 

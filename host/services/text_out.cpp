@@ -1,6 +1,6 @@
-#include "host/services/text_out.h"
+#include "services/text_out.h"
 
-#include "host/trace/trace.h"
+#include "trace/trace.h"
 
 #include <cstring>
 

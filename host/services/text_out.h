@@ -1,7 +1,7 @@
 // A text_buffer of the host's, handed to the component to receive a text.
 #pragma once
 
-#include "frame/containers.h"
+#include "quorvel/containers.h"
 
 #include <string>
 

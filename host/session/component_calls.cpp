@@ -1,7 +1,7 @@
-#include "host/session/component_calls.h"
+#include "session/component_calls.h"
 
-#include "host/services/text_out.h"
-#include "host/trace/trace.h"
+#include "services/text_out.h"
+#include "trace/trace.h"
 
 namespace host {
 

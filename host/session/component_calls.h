@@ -2,10 +2,10 @@
 // the component only through these and through the client in the session.
 #pragma once
 
-#include "frame/commands.h"
-#include "frame/settings_page.h"
-#include "frame/version_info.h"
-#include "host/services/handle_list.h"
+#include "quorvel/commands.h"
+#include "quorvel/settings_page.h"
+#include "quorvel/version_info.h"
+#include "services/handle_list.h"
 
 #include <optional>
 #include <string>

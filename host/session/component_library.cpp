@@ -1,4 +1,4 @@
-#include "host/session/component_library.h"
+#include "session/component_library.h"
 
 #if !defined(_WIN32)
 #include <dlfcn.h>

@@ -1,7 +1,7 @@
 // Loads a component library with the platform loader and resolves its export.
 #pragma once
 
-#include "frame/client.h"
+#include "quorvel/client.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "host/session/component_session.h"
+#include "session/component_session.h"
 
-#include "host/trace/trace.h"
+#include "trace/trace.h"
 #include "utf8api/windows_types.h"
 
 #include <algorithm>

@@ -2,10 +2,10 @@
 // client, the services it published, and the windows the host made from them.
 #pragma once
 
-#include "host/services/host_directory.h"
-#include "host/session/component_calls.h"
-#include "host/session/component_library.h"
-#include "host/store/playlist_model.h"
+#include "services/host_directory.h"
+#include "session/component_calls.h"
+#include "session/component_library.h"
+#include "store/playlist_model.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "host/session/menus.h"
+#include "session/menus.h"
 
 #include <algorithm>
 

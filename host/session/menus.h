@@ -2,8 +2,8 @@
 // playlist view, and the list of every command for keyboard shortcuts.
 #pragma once
 
-#include "host/services/host_directory.h"
-#include "host/session/component_calls.h"
+#include "services/host_directory.h"
+#include "session/component_calls.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "host/session/preferences_frame.h"
+#include "session/preferences_frame.h"
 
 namespace host {
 

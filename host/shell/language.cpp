@@ -1,6 +1,6 @@
-#include "host/shell/language.h"
+#include "shell/language.h"
 
-#include "host/plural.h"
+#include "plural.h"
 
 #include <cctype>
 

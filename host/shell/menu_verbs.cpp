@@ -1,7 +1,7 @@
 // Verbs that show the host's menus and run their commands.
-#include "host/plural.h"
-#include "host/session/menus.h"
-#include "host/shell/verbs.h"
+#include "plural.h"
+#include "session/menus.h"
+#include "shell/verbs.h"
 
 #include <algorithm>
 #include <cctype>

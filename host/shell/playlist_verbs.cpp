@@ -1,6 +1,6 @@
 // Verbs on the host's playlists, tracks and selection.
-#include "host/plural.h"
-#include "host/shell/verbs.h"
+#include "plural.h"
+#include "shell/verbs.h"
 
 #include <algorithm>
 

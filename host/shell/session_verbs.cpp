@@ -1,7 +1,7 @@
 // Verbs on the session as a whole: help, what the component publishes, the
 // store, and loading the component again.
-#include "host/shell/verbs.h"
-#include "host/trace/guid_text.h"
+#include "shell/verbs.h"
+#include "trace/guid_text.h"
 
 #include <cstdio>
 #include <sstream>

@@ -1,9 +1,9 @@
 // Verbs on the preferences: the tree of pages, and the component's page
 // driven through utf8api as a user would, so that the component's own dialog
 // procedure does the work.
-#include "host/plural.h"
-#include "host/shell/verbs.h"
-#include "host/trace/trace.h"
+#include "plural.h"
+#include "shell/verbs.h"
+#include "trace/trace.h"
 #include "utf8api/headless.h"
 
 #include <map>

@@ -1,6 +1,6 @@
-#include "host/shell/shell.h"
+#include "shell/shell.h"
 
-#include "host/shell/verbs.h"
+#include "shell/verbs.h"
 
 #include <string>
 

@@ -4,8 +4,8 @@
 // they came from are remembered.
 #pragma once
 
-#include "host/app.h"
-#include "host/shell/line_source.h"
+#include "app.h"
+#include "shell/line_source.h"
 
 #include <ostream>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "host/shell/line_source.h"
+#include "shell/line_source.h"
 
 namespace host {
 

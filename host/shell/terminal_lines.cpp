@@ -1,9 +1,9 @@
-#include "host/shell/line_source.h"
+#include "shell/line_source.h"
 
 #include <iostream>
 
 #if !defined(_WIN32)
-#include "host/shell/verbs.h"
+#include "shell/verbs.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "host/shell/verbs.h"
+#include "shell/verbs.h"
 
 namespace host {
 

@@ -2,8 +2,8 @@
 // host's output and reports what it cannot carry out as a verb_error.
 #pragma once
 
-#include "host/app.h"
-#include "host/shell/language.h"
+#include "app.h"
+#include "shell/language.h"
 
 #include <cstdint>
 #include <vector>

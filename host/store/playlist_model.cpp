@@ -1,4 +1,4 @@
-#include "host/store/playlist_model.h"
+#include "store/playlist_model.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "host/store/store.h"
+#include "store/store.h"
 
-#include "host/plural.h"
+#include "plural.h"
 
 #include <cstdio>
 #include <cstdlib>

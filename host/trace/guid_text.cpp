@@ -1,4 +1,4 @@
-#include "host/trace/guid_text.h"
+#include "trace/guid_text.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 // Guids in their registry form, {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}.
 #pragma once
 
-#include "frame/abi.h"
+#include "quorvel/abi.h"
 
 #include <string>
 

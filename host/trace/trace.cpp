@@ -1,11 +1,11 @@
-#include "host/trace/trace.h"
+#include "trace/trace.h"
 
-#include "frame/commands.h"
-#include "frame/playlists.h"
-#include "frame/settings_page.h"
-#include "frame/version_info.h"
-#include "host/plural.h"
-#include "host/trace/guid_text.h"
+#include "plural.h"
+#include "quorvel/commands.h"
+#include "quorvel/playlists.h"
+#include "quorvel/settings_page.h"
+#include "quorvel/version_info.h"
+#include "trace/guid_text.h"
 
 #include <cstdio>
 #include <vector>

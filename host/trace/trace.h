@@ -5,7 +5,7 @@
 // shows its result on a line of its own after them.
 #pragma once
 
-#include "frame/abi.h"
+#include "quorvel/abi.h"
 
 #include <cstdint>
 #include <initializer_list>

@@ -1,8 +1,8 @@
 // The built library as a host meets it: loaded by path, reached only through
 // its export, and unloaded so that its static teardown runs.
-#include "frame/version_info.h"
 #include "host/session/component_library.h"
 #include "host/trace/guid_text.h"
+#include "quorvel/version_info.h"
 #include "tests/support/config_bytes.h"
 #include "tests/support/fake_host.h"
 

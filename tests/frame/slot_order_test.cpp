@@ -3,13 +3,13 @@
 // from the headers. The component, the stand-in host and the other tests all
 // compile from the same headers, so a swapped, added or dropped declaration
 // passes every other test and would show only against a real host.
-#include "frame/client.h"
-#include "frame/commands.h"
-#include "frame/containers.h"
-#include "frame/playlists.h"
-#include "frame/service.h"
-#include "frame/settings_page.h"
-#include "frame/version_info.h"
+#include "quorvel/client.h"
+#include "quorvel/commands.h"
+#include "quorvel/containers.h"
+#include "quorvel/playlists.h"
+#include "quorvel/service.h"
+#include "quorvel/settings_page.h"
+#include "quorvel/version_info.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The component's static state put back between tests that link its parts.
 #pragma once
 
-#include "frame/client.h"
+#include "quorvel/client.h"
 
 namespace testing_support {
 

@@ -3,7 +3,7 @@
 // receives, and splitting a blob back into records.
 #pragma once
 
-#include "frame/client.h"
+#include "quorvel/client.h"
 
 #include <algorithm>
 #include <cstdint>

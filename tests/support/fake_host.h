@@ -6,9 +6,9 @@
 // test can compare whole call sequences; otherwise it answers at once.
 #pragma once
 
-#include "frame/client.h"
-#include "frame/commands.h"
-#include "frame/playlists.h"
+#include "quorvel/client.h"
+#include "quorvel/commands.h"
+#include "quorvel/playlists.h"
 #include "tests/support/call_recorder.h"
 #include "tests/support/host_containers.h"
 

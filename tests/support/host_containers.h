@@ -2,7 +2,7 @@
 // and a list of track handles over std::vector.
 #pragma once
 
-#include "frame/containers.h"
+#include "quorvel/containers.h"
 #include "tests/support/call_recorder.h"
 
 #include <cstdint>

@@ -3,10 +3,10 @@
 // playlist watcher, both command sources and the preferences page.
 #pragma once
 
-#include "frame/client.h"
-#include "frame/commands.h"
-#include "frame/settings_page.h"
 #include "host/session/component_library.h"
+#include "quorvel/client.h"
+#include "quorvel/commands.h"
+#include "quorvel/settings_page.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 // that a host can ship its own build of it; every text is UTF-8.
 #pragma once
 
-#include "frame/abi.h"
-#include "frame/containers.h"
+#include "quorvel/abi.h"
+#include "quorvel/containers.h"
 #include "utf8api/windows_types.h"
 
 #include <cstdint>

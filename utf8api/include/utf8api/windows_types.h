@@ -4,7 +4,7 @@
 // the host contract.
 #pragma once
 
-#include "frame/window_types.h"
+#include "quorvel/window_types.h"
 
 #if !defined(_WIN32)
 

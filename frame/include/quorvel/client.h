@@ -2,8 +2,8 @@
 // object it returns, and the host_api through which the component finds services.
 #pragma once
 
-#include "frame/abi.h"
-#include "frame/service.h"
+#include "quorvel/abi.h"
+#include "quorvel/service.h"
 
 namespace quorvel {
 

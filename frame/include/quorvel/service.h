@@ -2,7 +2,7 @@
 // through which a component publishes its services.
 #pragma once
 
-#include "frame/abi.h"
+#include "quorvel/abi.h"
 
 #include <cstddef>
 

@@ -1,8 +1,8 @@
 // The component's preferences page, which the host lists in its preferences tree.
 #pragma once
 
-#include "frame/service.h"
-#include "frame/window_types.h"
+#include "quorvel/service.h"
+#include "quorvel/window_types.h"
 
 namespace quorvel {
 

@@ -2,8 +2,8 @@
 // hold the place of host operations the component never calls.
 #pragma once
 
-#include "frame/containers.h"
-#include "frame/service.h"
+#include "quorvel/containers.h"
+#include "quorvel/service.h"
 
 namespace quorvel {
 

@@ -2,7 +2,7 @@
 // attribute, the module handle type and the guid that names every interface.
 #pragma once
 
-#include "frame/window_types.h"
+#include "quorvel/window_types.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // runs the host's through them) and the watcher of playlist events.
 #pragma once
 
-#include "frame/containers.h"
-#include "frame/service.h"
+#include "quorvel/containers.h"
+#include "quorvel/service.h"
 
 namespace quorvel {
 

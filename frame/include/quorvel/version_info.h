@@ -1,8 +1,8 @@
 // The component's version record, published for the host's about box.
 #pragma once
 
-#include "frame/containers.h"
-#include "frame/service.h"
+#include "quorvel/containers.h"
+#include "quorvel/service.h"
 
 namespace quorvel {
 
