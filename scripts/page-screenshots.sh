@@ -3,10 +3,17 @@
 # under Wine on a virtual X server: docs/settings-page.png with the default
 # settings and docs/settings-page-all-on.png with every option on. Uses the
 # 32-bit DLL users mostly install, or the 64-bit one where this machine cannot
-# execute 32-bit programs.
+# execute 32-bit programs. Wine draws the dialog in its own Tahoma (Debian's
+# fonts-wine), whose dialog base units, 6x13, are those of Tahoma 8 on Windows;
+# with a substitute font they would be 7x13 and the page wider.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --windows
+tahoma=/usr/share/wine/fonts/tahoma.ttf
+if [ ! -f "$tahoma" ]; then
+    echo "page-screenshots.sh: Wine's Tahoma ($tahoma, Debian's fonts-wine) is missing" >&2
+    exit 1
+fi
 preset=windows
 if [ "$(scripts/can-run-32bit.sh)" = cannot ]; then
     preset=windows64
@@ -15,7 +22,7 @@ fi
 source scripts/wine-env.sh "$preset"
 
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" --target relayvo page_snapshot -j2
+cmake --build --preset "$preset" --target relayvo_shipped page_snapshot -j2
 bin="build/$preset/bin"
 snapshot=(xvfb-run -a -s "-screen 0 1024x768x24" "$WINELOADER" "$bin/page_snapshot.exe" "$bin/relayvo.dll")
 "${snapshot[@]}" docs/settings-page.png
