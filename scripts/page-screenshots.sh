@@ -9,17 +9,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --windows
-tahoma=/usr/share/wine/fonts/tahoma.ttf
-if [ ! -f "$tahoma" ]; then
-    echo "page-screenshots.sh: Wine's Tahoma ($tahoma, Debian's fonts-wine) is missing" >&2
-    exit 1
-fi
 preset=windows
 if [ "$(scripts/can-run-32bit.sh)" = cannot ]; then
     preset=windows64
     echo "this machine cannot execute 32-bit programs: using the 64-bit DLL"
 fi
 source scripts/wine-env.sh "$preset"
+# This Wine looks for its own fonts beside its data folder, not where Debian
+# installs them, so its Tahoma goes into the prefix's Fonts folder, which it reads.
+cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" --target relayvo_shipped page_snapshot -j2
