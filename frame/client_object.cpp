@@ -21,7 +21,9 @@ void client_object::load_configuration(const void* data, std::uint32_t length) {
 
 void client_object::set_module_location(const char* location, const char* module_name) {
     module_texts.location.assign(location, quorvel::unbounded);
-    module_texts.module_name.assign(module_name, quorvel::unbounded);
+    // A name that could not be copied reads as none, never as the one before.
+    if (!module_texts.module_name.assign(module_name, quorvel::unbounded))
+        module_texts.module_name.assign(nullptr, 0);
 }
 
 } // namespace relayvo

@@ -9,7 +9,10 @@ quorvel::component_client* quorvel_get_interface(quorvel::host_api* api,
 }
 
 #if defined(_WIN32)
-// The component keeps no per-thread state, so thread notifications are turned off.
+// The component keeps no per-thread state, so it asks for no thread
+// notifications. The request fails for a module with static thread-local
+// storage, which the linked-in runtimes give this DLL; the notifications then
+// arrive and are ignored, so the answer is not checked.
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) DisableThreadLibraryCalls(instance);
     return TRUE;

@@ -3,8 +3,9 @@
 # long demo session under valgrind, the fuzzers for a few seconds each, the
 # 64-bit Windows build under 64-bit Wine, and the 32-bit Windows build under
 # 32-bit Wine where this machine can execute 32-bit programs (elsewhere it is
-# still built and packaged, and its image checked). Wine shows its windows on
-# a virtual X server. Exits 0 only when everything that ran passed.
+# still built and packaged, and its image checked). Each Windows stage runs the
+# Microsoft-ABI host on its DLL among its tests. Wine shows its windows on a
+# virtual X server. Exits 0 only when everything that ran passed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --windows
@@ -49,6 +50,7 @@ build/default/tests/windows/dll_image_test \
     win32=build/windows/bin/relayvo.dll win64=build/windows64/bin/relayvo.dll
 
 if [ "$can_run_32bit" = cannot ]; then
-    echo "SKIPPED the 32-bit Windows tests: this machine's kernel refuses 32-bit programs" \
-         "(Exec format error); the 32-bit DLL was built, packaged and its image checked."
+    echo "SKIPPED the 32-bit Windows tests, the Microsoft-ABI host's thiscall run among them:" \
+         "this machine's kernel refuses 32-bit programs (Exec format error); the 32-bit DLL" \
+         "and that host were built, the DLL packaged and its image checked."
 fi

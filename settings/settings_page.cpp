@@ -69,6 +69,15 @@ void on_group_name_change(HWND field) {
     if (stored) rebuild_entries();
 }
 
+// Whether a WM_COMMAND is notification `code` from the page's own control
+// `id`: the whole wParam is compared, control id and code together, and the
+// sender must be that control. A menu or an accelerator sends the same wParam
+// as a click (code 0) with no control window.
+bool notifies(HWND dialog, WPARAM wparam, HWND sender, int id, WORD code) {
+    return wparam == MAKEWPARAM(static_cast<WORD>(id), code) && sender &&
+           sender == GetDlgItem(dialog, id);
+}
+
 } // namespace
 
 HWND settings_page::create_window(HWND parent) {
@@ -84,12 +93,10 @@ INT_PTR CALLBACK settings_dialog_proc(HWND dialog, UINT message, WPARAM wparam, 
     if (message == WM_INITDIALOG) {
         initialise(dialog);
     } else if (message == WM_COMMAND) {
-        // The whole wParam is compared: control id and notification code together.
-        if (wparam == MAKEWPARAM(IDC_GROUP_NAME, EN_CHANGE) && !filling_group_name)
+        if (notifies(dialog, wparam, sender, IDC_GROUP_NAME, EN_CHANGE) && !filling_group_name)
             on_group_name_change(sender);
         for (const check_binding& box : check_boxes)
-            if (wparam == MAKEWPARAM(static_cast<WORD>(box.id), BN_CLICKED))
-                on_click(dialog, box, sender);
+            if (notifies(dialog, wparam, sender, box.id, BN_CLICKED)) on_click(dialog, box, sender);
     }
     return 0;
 }

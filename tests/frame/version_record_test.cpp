@@ -1,5 +1,6 @@
 #include "frame/client_object.h"
 #include "frame/version_record.h"
+#include "tests/support/counting_heap.h"
 #include "tests/support/host_containers.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,14 @@ TEST_F(version_record_test, module_name_is_a_copy_of_the_name_and_never_the_loca
     EXPECT_EQ(read(*record, &quorvel::version_info::module_name), "relayvo_module");
     EXPECT_EQ(all_texts().find(given_location), std::string::npos);
     EXPECT_STREQ(relayvo::module_texts.location.get(), given_location.c_str());
+}
+
+TEST_F(version_record_test, a_name_that_cannot_be_copied_reads_as_none) {
+    relayvo::client.set_module_location("/opt/quorvel", "relayvo");
+    testing_support::counting_heap heap;
+    heap.fail_all(true);
+    relayvo::client.set_module_location("/opt/other", "other");
+    EXPECT_EQ(read(*record, &quorvel::version_info::module_name), "");
 }
 
 TEST_F(version_record_test, empty_texts_leave_no_copy) {

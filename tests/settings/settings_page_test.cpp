@@ -166,6 +166,29 @@ TEST_F(settings_page_test, other_notifications_from_the_same_controls_do_nothing
     EXPECT_EQ(component.rebuilds(), 0);
 }
 
+// A menu or an accelerator sends WM_COMMAND with a box's id and code 0, as a
+// click does, but no control window; another control's window is no sender
+// either. Every box is on, so a click taken from either would clear one.
+TEST_F(settings_page_test, commands_not_sent_by_the_control_itself_change_nothing) {
+    config_support::blob_builder all_on;
+    for (const box& b : boxes)
+        all_on.int_record(b.key, 1);
+    component.load(all_on.record("cust_group_name", "Mine").data);
+    HWND page = component.open_page();
+    const auto before = component.saved_blob();
+    HWND field = GetDlgItem(page, IDC_GROUP_NAME);
+    for (const box& b : boxes)
+        for (HWND sender : {HWND{}, field})
+            uSendMessage(page, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(b.id), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(sender));
+    uSendMessage(page, WM_COMMAND, MAKEWPARAM(IDC_GROUP_NAME, EN_CHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_REPLACE)));
+    EXPECT_EQ(component.saved_blob(), before);
+    EXPECT_EQ(component.rebuilds(), 0);
+    for (const box& b : boxes)
+        EXPECT_EQ(check_of(page, b.id), BST_CHECKED) << b.key;
+}
+
 TEST_F(settings_page_test, two_windows_do_not_refresh_each_other) {
     HWND first = component.open_page();
     uHeadlessClick(GetDlgItem(first, IDC_REPLACE));

@@ -1,17 +1,19 @@
 // The built DLLs as users install them, read from the files rather than
 // through a loader, so that any machine can check them: the image of the
-// right bitness, one undecorated export, imports from system DLLs and utf8api
-// only (the C and C++ runtimes linked in), and the dialog template as
-// resource 102 in British English.
+// right bitness for the oldest Windows named in INSTALL.txt, one undecorated
+// export, imports of only what that Windows has (the C and C++ runtimes linked
+// in), and the dialog template as resource 102 in British English.
 //
 //   dll_image_test win32=relayvo.dll win64=relayvo.dll   (one image or both)
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <ostream>
 #include <set>
 #include <string>
@@ -20,14 +22,60 @@
 
 namespace {
 
-// What each image must be: the COFF machine and the optional header's magic.
+// What each image must be: the COFF machine, the optional header's magic, and
+// the version of the oldest Windows it runs on: XP for the 32-bit DLL, XP x64
+// and Server 2003 for the 64-bit one.
 struct image_kind {
     const char* name;
     std::uint16_t machine;
     std::uint16_t magic;
+    const char* oldest_windows;
+    std::uint16_t windows_major, windows_minor;
 };
-constexpr image_kind win32{"win32", 0x014C /* i386 */, 0x010B /* PE32 */};
-constexpr image_kind win64{"win64", 0x8664 /* AMD64 */, 0x020B /* PE32+ */};
+constexpr image_kind win32{"win32", 0x014C /* i386 */, 0x010B /* PE32 */, "Windows XP", 5, 1};
+constexpr image_kind win64{"win64", 0x8664 /* AMD64 */, 0x020B /* PE32+ */, "Windows XP x64", 5, 2};
+
+// Every function an image may import, by DLL, each present in the oldest
+// Windows of its bitness. Missing on purpose: GetTickCount64 (Vista), and the
+// thread control a pthread library brings (SuspendThread, SetThreadContext,
+// SetProcessAffinityMask, _beginthreadex, ...) into a component that starts
+// no thread.
+struct allowed_imports {
+    const char* dll;
+    const char* images; // "win32 win64", or one of them
+    const char* functions;
+};
+const allowed_imports allowed[] = {
+    {"kernel32.dll", "win32 win64",
+     "CloseHandle CreateSemaphoreW DeleteCriticalSection DisableThreadLibraryCalls "
+     "EnterCriticalSection FreeLibrary GetCurrentThreadId GetLastError GetModuleHandleA "
+     "GetModuleHandleW GetProcAddress InitializeCriticalSection IsDBCSLeadByteEx "
+     "LeaveCriticalSection LoadLibraryA MultiByteToWideChar RaiseException ReleaseSemaphore "
+     "SetLastError Sleep TlsAlloc TlsFree TlsGetValue TlsSetValue VirtualProtect VirtualQuery "
+     "WaitForSingleObject WideCharToMultiByte"},
+    // The table-driven unwinding of x86-64.
+    {"kernel32.dll", "win64",
+     "RtlCaptureContext RtlLookupFunctionEntry RtlUnwindEx RtlVirtualUnwind"},
+    {"msvcrt.dll", "win32 win64",
+     "_amsg_exit _errno _initterm _lock _unlock abort calloc fputc fputs free fwrite localeconv "
+     "malloc memchr memcpy memmove memset realloc strcmp strerror strlen strncmp vfprintf wcslen"},
+    {"msvcrt.dll", "win32", "__mb_cur_max _iob atoi setlocale strchr"},
+    {"msvcrt.dll", "win64", "___lc_codepage_func ___mb_cur_max_func __iob_func"},
+    {"user32.dll", "win32 win64", "EnableWindow GetDlgItem"},
+    {"utf8api.dll", "win32 win64",
+     "uCallStackTracker_enter uCallStackTracker_leave uCreateDialog uGetWindowText "
+     "uSendDlgItemMessage uSendMessage uSendMessageText"},
+};
+
+// Whether `word` is one of the space-separated words of `list`.
+bool listed(std::string_view list, std::string_view word) {
+    for (std::size_t at = 0; at <= list.size();) {
+        std::size_t end = std::min(list.find(' ', at), list.size());
+        if (list.substr(at, end - at) == word) return true;
+        at = end + 1;
+    }
+    return false;
+}
 
 struct built_image {
     image_kind kind;
@@ -65,6 +113,8 @@ public:
     std::uint16_t machine() const { return u16(coff_); }
     bool is_dll() const { return u16(coff_ + 18) & 0x2000; }
     std::uint16_t magic() const { return u16(optional_); }
+    // The optional header's field at `at`, the same offset in PE32 and PE32+.
+    std::uint16_t optional_u16(std::size_t at) const { return u16(optional_ + at); }
     // The relative virtual address of data directory `which`.
     std::uint32_t directory(int which) const {
         std::uint32_t first = magic() == win64.magic ? 112 : 96;
@@ -115,17 +165,29 @@ std::uint32_t resource_entry(const pe_file& pe, std::uint32_t directory, std::ui
     return 0;
 }
 
-std::set<std::string> imported_dlls(const pe_file& pe) {
-    std::set<std::string> names;
+// The functions imported from each DLL, by its name in lower case; those
+// imported by ordinal as "#number".
+std::map<std::string, std::set<std::string>> imports(const pe_file& pe) {
+    bool wide = pe.magic() == win64.magic;
+    std::map<std::string, std::set<std::string>> found;
     for (std::uint32_t at = pe.directory(import_directory);; at += 20) {
         std::uint32_t name = pe.u32_at_rva(at + 12);
         if (name == 0) break;
         std::string dll = pe.text_at_rva(name);
         for (char& c : dll)
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        names.insert(dll);
+        std::set<std::string>& functions = found[dll];
+        std::uint32_t thunks = pe.u32_at_rva(at) ? pe.u32_at_rva(at) : pe.u32_at_rva(at + 16);
+        for (;; thunks += wide ? 8 : 4) {
+            std::uint32_t low = pe.u32_at_rva(thunks);
+            std::uint32_t high = wide ? pe.u32_at_rva(thunks + 4) : 0;
+            if (low == 0 && high == 0) break;
+            bool by_ordinal = wide ? high & 0x80000000 : low & 0x80000000;
+            functions.insert(by_ordinal ? "#" + std::to_string(low & 0xFFFF)
+                                        : pe.text_at_rva(low + 2 /* past the hint */));
+        }
     }
-    return names;
+    return found;
 }
 
 class dll_image_test : public ::testing::TestWithParam<built_image> {
@@ -135,10 +197,15 @@ protected:
     pe_file pe{GetParam().path};
 };
 
-TEST_P(dll_image_test, is_a_dll_for_its_processor) {
+TEST_P(dll_image_test, is_a_dll_for_its_processor_and_oldest_windows) {
     EXPECT_EQ(pe.machine(), kind().machine);
     EXPECT_EQ(pe.magic(), kind().magic);
     EXPECT_TRUE(pe.is_dll());
+    constexpr std::size_t os_version = 40, subsystem_version = 48;
+    for (std::size_t field : {os_version, subsystem_version}) {
+        EXPECT_EQ(pe.optional_u16(field), kind().windows_major) << field;
+        EXPECT_EQ(pe.optional_u16(field + 2), kind().windows_minor) << field;
+    }
 }
 
 TEST_P(dll_image_test, exports_exactly_the_undecorated_entry_point) {
@@ -150,17 +217,27 @@ TEST_P(dll_image_test, exports_exactly_the_undecorated_entry_point) {
     EXPECT_EQ(pe.text_at_rva(first_name), "quorvel_get_interface");
 }
 
-TEST_P(dll_image_test, imports_only_system_dlls_and_utf8api) {
-    const std::set<std::string> allowed = {"kernel32.dll", "user32.dll", "msvcrt.dll",
-                                           "utf8api.dll"};
-    std::set<std::string> imported = imported_dlls(pe);
-    EXPECT_TRUE(imported.count("utf8api.dll"));
-    for (const std::string& dll : imported)
-        EXPECT_TRUE(allowed.count(dll)) << dll;
+// Lists every imported function, and fails on each the oldest Windows lacks.
+TEST_P(dll_image_test, imports_only_what_the_oldest_windows_has) {
+    auto found = imports(pe);
+    EXPECT_TRUE(found.count("utf8api.dll"));
+    for (const auto& [dll, functions] : found) {
+        std::string line = kind().name + std::string(" imports from ") + dll + ":";
+        for (const std::string& function : functions) {
+            line += " " + function;
+            bool known = false;
+            for (const allowed_imports& row : allowed)
+                known = known || (dll == row.dll && listed(row.images, kind().name) &&
+                                  listed(row.functions, function));
+            EXPECT_TRUE(known) << dll << "!" << function << " is missing from "
+                               << kind().oldest_windows;
+        }
+        std::printf("%s\n", line.c_str());
+    }
 }
 
 TEST_P(dll_image_test, links_the_mingw_runtimes_in) {
-    for (const std::string& dll : imported_dlls(pe))
+    for (const auto& [dll, functions] : imports(pe))
         EXPECT_NE(dll.rfind("lib", 0), 0u) << dll << " would have to be installed beside the DLL";
 }
 

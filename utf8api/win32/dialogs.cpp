@@ -1,6 +1,7 @@
 // utf8api over the wide-character Win32 calls: every text crosses as UTF-8.
 #include "dialogs.h"
 
+#include "c_entry.h"
 #include "utf8api/utf8api.h"
 #include "wide_text.h"
 
@@ -10,8 +11,17 @@ namespace win32 {
 
 namespace {
 
-// Templates of the dialogs created so far, by window; freed at unload.
-std::map<HWND, resources::dialog_template> templates;
+// A dialog utf8api created: the template it was made from, and the window
+// procedure it had before utf8api's, which gets every message on.
+struct created_dialog {
+    resources::dialog_template layout;
+    WNDPROC next;
+};
+
+// The dialogs alive now, by window. Each is forgotten as its window goes, so
+// a window that later gets the same handle never reads its template; the
+// rest are freed at unload.
+std::map<HWND, created_dialog> dialogs;
 
 bool load_template(HMODULE module, std::uint32_t id, resources::dialog_template& out) {
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5) /* dialog */);
@@ -21,11 +31,20 @@ bool load_template(HMODULE module, std::uint32_t id, resources::dialog_template&
                                              SizeofResource(module, found), out);
 }
 
+// Hands every message on, and forgets the dialog at its last one.
+LRESULT CALLBACK forgetting_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto found = dialogs.find(dialog);
+    if (found == dialogs.end()) return DefDlgProcW(dialog, message, wparam, lparam);
+    WNDPROC next = found->second.next;
+    if (message == WM_NCDESTROY) dialogs.erase(found);
+    return CallWindowProcW(next, dialog, message, wparam, lparam);
+}
+
 } // namespace
 
 const resources::dialog_template* template_of(HWND dialog) {
-    auto found = templates.find(dialog);
-    return found != templates.end() && IsWindow(dialog) ? &found->second : nullptr;
+    auto found = dialogs.find(dialog);
+    return found != dialogs.end() ? &found->second.layout : nullptr;
 }
 
 std::string window_text(HWND window) {
@@ -40,11 +59,24 @@ std::string window_text(HWND window) {
 
 HWND uCreateDialog(quorvel::module_handle module, std::uint32_t template_id, HWND parent,
                    DLGPROC proc, LPARAM param) {
-    resources::dialog_template layout;
-    bool known = win32::load_template(module, template_id, layout);
-    HWND dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(template_id), parent, proc, param);
-    if (dialog && known) win32::templates[dialog] = layout;
-    return dialog;
+    return win32::answer_or<HWND>(nullptr, [&] {
+        resources::dialog_template layout;
+        bool known = win32::load_template(module, template_id, layout);
+        // The dialog's entry is made before its window, so that memory running
+        // out leaves no window behind; keying it anew allocates nothing.
+        std::map<HWND, win32::created_dialog> staging;
+        auto entry =
+            staging.extract(staging.try_emplace(nullptr, std::move(layout), nullptr).first);
+        HWND dialog =
+            CreateDialogParamW(module, MAKEINTRESOURCEW(template_id), parent, proc, param);
+        if (dialog && known) {
+            entry.key() = dialog;
+            entry.mapped().next = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+                dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(win32::forgetting_proc)));
+            win32::dialogs.insert(std::move(entry));
+        }
+        return dialog;
+    });
 }
 
 LRESULT uSendMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -56,12 +88,16 @@ LRESULT uSendDlgItemMessage(HWND dialog, int id, UINT message, WPARAM wparam, LP
 }
 
 LRESULT uSendMessageText(HWND window, UINT message, WPARAM wparam, const char* text) {
-    std::wstring wide = win32::widen(text);
-    return SendMessageW(window, message, wparam, reinterpret_cast<LPARAM>(wide.c_str()));
+    return win32::answer_or<LRESULT>(0, [&] {
+        std::wstring wide = win32::widen(text);
+        return SendMessageW(window, message, wparam, reinterpret_cast<LPARAM>(wide.c_str()));
+    });
 }
 
 BOOL uGetWindowText(HWND window, quorvel::text_buffer& out) {
     if (!IsWindow(window)) return FALSE;
-    out.assign(win32::window_text(window).c_str(), quorvel::unbounded);
-    return TRUE;
+    return win32::answer_or<BOOL>(FALSE, [&] {
+        out.assign(win32::window_text(window).c_str(), quorvel::unbounded);
+        return TRUE;
+    });
 }
