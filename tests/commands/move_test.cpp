@@ -1,21 +1,15 @@
 // Moving tracks: from the playlist view with move_files on, the selection is
 // removed from its playlist before it is delivered to the target.
-#include "commands/command_sources.h"
-#include "commands/entry_table.h"
 #include "config/variables.h"
-#include "tests/support/component_state.h"
-#include "tests/support/fake_host.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/command_fixture.h"
 
 using namespace testing_support;
 
 namespace {
 
-class move_test : public ::testing::Test {
+class move_test : public command_test {
 protected:
-    void SetUp() override {
-        connect_component(host);
+    move_test() {
         host.add_playlist("Source", 4);
         host.add_playlist("Target", 1);
         source_before = host.playlists[0].items;
@@ -26,11 +20,9 @@ protected:
         remover =
             &host.add_source(quorvel::menu_main, {test_guid(2), quorvel::remove_selection_command});
         relayvo::move_files.value = 1;
-        relayvo::playlist_count = 2;
-        relayvo::rebuild_entries();
+        take_playlists();
         host.take_calls();
     }
-    void TearDown() override { disconnect_component(); }
 
     std::vector<void*>& source() { return host.playlists[0].items; }
     std::vector<void*>& target() { return host.playlists[1].items; }
@@ -58,9 +50,7 @@ protected:
         return {"find_service roster 0", "activate 1", "insert_handles 0 -1 0 1"};
     }
 
-    fake_host host{recording::on};
     fake_command_source* remover = nullptr;
-    relayvo::index_commands by_index;
     handle_vector selected;
     std::vector<void*> source_before;
     std::vector<void*> target_before;
