@@ -15,6 +15,7 @@ protected:
         relayvo::show_numbers.value = 1;
         take_playlists();
         host.take_calls();
+        select({track(100)});
     }
 
     std::string index_path(std::uint32_t index) {
@@ -23,7 +24,6 @@ protected:
         return out.text;
     }
 
-    handle_vector selected{{track(100)}};
     handle_vector nothing;
     std::uint32_t flags = 0;
 };
@@ -163,14 +163,12 @@ TEST_F(command_sources_test, no_command_has_a_guid) {
 
 TEST_F(command_sources_test, execute_delivers_to_the_playlist_at_its_position) {
     by_index.execute(2, selected);
-    EXPECT_EQ(host.take_calls(),
-              (call_log{"find_service roster 0", "activate 2", "insert_handles 0 -1 0 1"}));
+    EXPECT_EQ(host.take_calls(), delivery_to(2));
     EXPECT_EQ(host.active, 2);
     EXPECT_EQ(host.playlists[2].items.back(), track(100));
 
     by_name.execute_for(0, selected, quorvel::caller_none);
-    EXPECT_EQ(host.take_calls(),
-              (call_log{"find_service roster 0", "activate 0", "insert_handles 0 -1 0 1"}));
+    EXPECT_EQ(host.take_calls(), delivery_to(0));
     EXPECT_EQ(host.playlists[0].items.back(), track(100));
 }
 

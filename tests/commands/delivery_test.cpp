@@ -47,8 +47,7 @@ TEST_F(delivery_test, keeps_the_active_playlist_service_once_found) {
     relayvo::deliver_items(1, handles);
     host.take_calls();
     EXPECT_TRUE(relayvo::deliver_items(0, handles));
-    EXPECT_EQ(host.take_calls(),
-              (call_log{"find_service roster 0", "activate 0", "insert_handles 0 -1 0 1"}));
+    EXPECT_EQ(host.take_calls(), delivery_to(0));
     EXPECT_EQ(host.playlists[0].items.back(), track(101));
 }
 

@@ -46,8 +46,7 @@ protected:
     peer_command_test() {
         host.add_playlist("Source", 3);
         host.add_playlist("Target", 0);
-        host.selection = {host.playlists[0].items[0]};
-        selected.items = host.selection;
+        select({host.playlists[0].items[0]});
         fake_command_source& peer =
             host.add_source(quorvel::menu_main, {quorvel::remove_selection_command});
         peer.on_execute = [this](quorvel::handle_list& list) { seen = misuse(list); };
@@ -55,7 +54,6 @@ protected:
         take_playlists();
     }
 
-    handle_vector selected;
     misuse_results seen;
 };
 

@@ -14,8 +14,7 @@ protected:
         host.add_playlist("Inbox", 4);
         host.add_playlist("Rock", 0);
         host.add_playlist("Jazz", 1);
-        host.selection = {host.playlists[0].items[1], host.playlists[0].items[2]};
-        selected.items = host.selection;
+        select({host.playlists[0].items[1], host.playlists[0].items[2]});
         host.add_source(quorvel::menu_main, {quorvel::remove_selection_command});
         relayvo::add_index.value = 1;
         count_playlists();
@@ -29,8 +28,6 @@ protected:
         host.take_calls();
     }
 
-    handle_vector selected;
-
     // What running the host's remove-selection command costs.
     const call_log removal = {"find_service command_source 0",
                               "menu_kind",
@@ -42,7 +39,7 @@ protected:
                               "execute_for 0",
                               "release",
                               "release"};
-    const call_log delivery = {"find_service roster 0", "activate 1", "insert_handles 0 -1 0 1"};
+    const call_log delivery = delivery_to(1);
     // Forming the label of the active target again: name, active index, count.
     const call_log target_label = {"find_service roster 0", "playlist_name 1",
                                    "find_service roster 0", "active_index", "item_count"};

@@ -2,6 +2,8 @@
 
 #include "tests/support/component_state.h"
 
+#include <utility>
+
 namespace testing_support {
 
 command_test::command_test() {
@@ -34,6 +36,16 @@ void command_test::remove(std::uint32_t index) {
 
 long command_test::rebuilds() {
     return rebuilds_in(host.take_calls());
+}
+
+void command_test::select(std::vector<void*> tracks) {
+    host.selection = tracks;
+    selected.items = std::move(tracks);
+}
+
+call_log command_test::delivery_to(std::uint32_t index) {
+    return {"find_service roster 0", "activate " + std::to_string(index),
+            "insert_handles 0 -1 0 1"};
 }
 
 std::vector<std::string> command_test::labels() const {

@@ -36,12 +36,17 @@ protected:
     long rebuilds();
     // Every label of the table, in order.
     std::vector<std::string> labels() const;
+    // Selects `tracks` in the host, and hands the commands the same list.
+    void select(std::vector<void*> tracks);
+    // The calls that deliver to playlist `index` once the active playlist service is kept.
+    static call_log delivery_to(std::uint32_t index);
 
     fake_host host{recording::on};
     relayvo::entry_table table;
     relayvo::playlist_watcher watcher{table};
     relayvo::index_commands by_index{table};
     relayvo::name_commands by_name{table};
+    handle_vector selected; // the tracks a command is given
 };
 
 } // namespace testing_support
