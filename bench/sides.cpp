@@ -1,8 +1,8 @@
 #include "bench/sides.h"
 
-#include "commands/entry_table.h"
 #include "config/variables.h"
 #include "frame/host.h"
+#include "tests/support/component_state.h"
 
 #include <cstdlib>
 #include <new>
@@ -27,18 +27,16 @@ component_side::component_side(testing_support::fake_host& host, const options& 
     relayvo::connect_host(&host, nullptr);
     relayvo::forget_active_playlist();
     apply(o);
-    start(0);
 }
 
 component_side::~component_side() {
-    start(0);
     relayvo::connect_host(nullptr, nullptr);
     relayvo::forget_active_playlist();
 }
 
 void component_side::start(std::uint32_t playlists) {
-    relayvo::playlist_count = playlists;
-    relayvo::rebuild_entries();
+    testing_support::renew(table_, playlists);
+    table_.rebuild_entries();
 }
 
 void component_side::created(std::uint32_t index) {
@@ -50,7 +48,7 @@ void component_side::removed(std::uint32_t index) {
 }
 
 void component_side::reordered() {
-    watcher_.on_playlist_list_changed(0, relayvo::playlist_count);
+    watcher_.on_playlist_list_changed(0, table_.playlist_count());
 }
 
 void component_side::renamed(std::uint32_t index, const char* name) {
@@ -59,7 +57,7 @@ void component_side::renamed(std::uint32_t index, const char* name) {
 
 void component_side::settings_changed(const options& o) {
     apply(o);
-    relayvo::rebuild_entries();
+    table_.rebuild_entries();
 }
 
 bool component_side::display(std::uint32_t index, quorvel::handle_list& tracks,

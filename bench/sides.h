@@ -40,8 +40,9 @@ public:
     std::size_t allocator_calls(Event event);
 
 private:
-    relayvo::playlist_watcher watcher_;
-    relayvo::index_commands commands_;
+    relayvo::entry_table table_;
+    relayvo::playlist_watcher watcher_{table_};
+    relayvo::index_commands commands_{table_};
 };
 
 class plain_side {

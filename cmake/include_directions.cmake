@@ -4,13 +4,14 @@
 # way fails the build.
 #
 # The component's layers, lowest first: the contract (the interface headers
-# under frame/include/quorvel/, the list CONTRACT), text/, the rest of frame/, config/, commands/,
-# settings/. A layer includes itself and the layers below it; commands/ and
+# under frame/include/quorvel/, the list CONTRACT), text/, the rest of frame/,
+# config/, commands/, settings/, and on top assembly/, which puts them
+# together. A layer includes itself and the layers below it; commands/ and
 # settings/ also use utf8api's header. The stand-ins stay apart: utf8api/ and
 # host/ reach only the contract and utf8api's header (utf8api/include/).
 # tests/, bench/, fuzz/ and tools/ include what they test and are not checked.
 
-set(include_checked_folders frame text config commands settings utf8api host)
+set(include_checked_folders frame text config commands settings assembly utf8api host)
 
 set(contract_may_include contract)
 set(text_may_include contract text)
@@ -18,16 +19,10 @@ set(frame_may_include contract text frame)
 set(config_may_include contract text frame config)
 set(commands_may_include contract text frame config commands utf8api_header)
 set(settings_may_include contract text frame config commands settings utf8api_header)
+set(assembly_may_include contract text frame config commands settings assembly)
 set(utf8api_header_may_include contract utf8api_header)
 set(utf8api_may_include contract utf8api_header utf8api)
 set(host_may_include contract utf8api_header host)
-
-# The only upward includes. C++ orders static construction only within one
-# translation unit, so module.cpp defines every static object of the component
-# in the order the host expects; the client object's configuration slots hand
-# the host's blob to config/, above frame/.
-set(assembly_files frame/module.cpp frame/client_object.cpp)
-set(assembly_may_include contract text frame config commands settings)
 
 if(NOT CMAKE_SCRIPT_MODE_FILE)
     return()
@@ -88,11 +83,7 @@ set(violations "")
 foreach(folder ${include_checked_folders})
     file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${folder}/*)
     foreach(file ${files})
-        if(file IN_LIST assembly_files)
-            set(area assembly)
-        else()
-            area_of(${file} area)
-        endif()
+        area_of(${file} area)
         get_filename_component(dir ${SOURCE_DIR}/${file} DIRECTORY)
         file(STRINGS ${SOURCE_DIR}/${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
         foreach(line ${lines})

@@ -1,7 +1,6 @@
 #include "commands/command_sources.h"
 
 #include "commands/delivery.h"
-#include "commands/entry_table.h"
 #include "config/variables.h"
 #include "frame/host.h"
 #include "text/format.h"
@@ -54,7 +53,7 @@ void playlist_commands::execute_step(std::uint32_t index, quorvel::handle_list& 
     std::int32_t source = moving && add_total.on() ? active_index() : -1;
     bool removed = moving && run_main_menu_command(quorvel::remove_selection_command);
     if (deliver_items(index, handles)) {
-        refresh_label(index);
+        table_.refresh_label(index);
     } else if (removed) {
         // The target could not be activated: the source is still active, so
         // the tracks go back where they came from rather than being lost.
@@ -63,7 +62,7 @@ void playlist_commands::execute_step(std::uint32_t index, quorvel::handle_list& 
     }
     // The host reports no change of a count, so the labels of the playlists
     // this send changed are formed again here.
-    if (removed && source >= 0) refresh_label(static_cast<std::uint32_t>(source));
+    if (removed && source >= 0) table_.refresh_label(static_cast<std::uint32_t>(source));
 }
 
 std::uint32_t index_commands::default_state(std::uint32_t) {
@@ -71,7 +70,7 @@ std::uint32_t index_commands::default_state(std::uint32_t) {
 }
 
 std::uint32_t index_commands::command_count() {
-    return entries.label_count();
+    return table_.label_count();
 }
 
 void index_commands::command_path(std::uint32_t index, quorvel::text_buffer& out) {
@@ -86,17 +85,17 @@ bool index_commands::display_step(std::uint32_t index, quorvel::handle_list&,
         quorvel::playlist_roster* r = roster();
         if (r && static_cast<std::uint32_t>(r->active_index()) == index) return false;
     }
-    if (index >= entries.label_count()) return false;
-    out.assign(entries.label(index), quorvel::unbounded);
+    if (index >= table_.label_count()) return false;
+    out.assign(table_.label(index), quorvel::unbounded);
     return true;
 }
 
 std::uint32_t name_commands::command_count() {
-    return entries.path_count();
+    return table_.path_count();
 }
 
 void name_commands::command_path(std::uint32_t index, quorvel::text_buffer& out) {
-    if (index < entries.path_count()) out.assign(entries.path(index), quorvel::unbounded);
+    if (index < table_.path_count()) out.assign(table_.path(index), quorvel::unbounded);
 }
 
 } // namespace relayvo

@@ -3,6 +3,7 @@
 // only the keyboard-shortcut list offers.
 #pragma once
 
+#include "commands/entry_table.h"
 #include "quorvel/commands.h"
 
 namespace relayvo {
@@ -11,6 +12,9 @@ namespace relayvo {
 // interfaces in one table, the empty-selection rule and the execute step.
 class playlist_commands : public quorvel::command_source {
 public:
+    // Offers the commands of `table`'s playlists.
+    explicit playlist_commands(entry_table& table) : table_(table) {}
+
     int release() override { return 1; }
     int add_ref() override { return 1; }
     // Answers the command_source class and command_source_ext with itself.
@@ -36,11 +40,15 @@ public:
     // labels show counts, the labels of the playlists it changed follow.
     void execute_step(std::uint32_t index, quorvel::handle_list& handles,
                       const quorvel::guid& caller) override;
+
+protected:
+    entry_table& table_;
 };
 
 // One command per playlist position, named "<group>/Playlist NNNN".
 class index_commands final : public playlist_commands {
 public:
+    using playlist_commands::playlist_commands;
     // Forced on with force_on, otherwise on.
     std::uint32_t default_state(std::uint32_t) override;
     std::uint32_t command_count() override;
@@ -53,6 +61,7 @@ public:
 // One command per playlist name, for shortcuts that follow the playlist.
 class name_commands final : public playlist_commands {
 public:
+    using playlist_commands::playlist_commands;
     std::uint32_t default_state(std::uint32_t) override { return quorvel::state_off; }
     std::uint32_t command_count() override;
     void command_path(std::uint32_t index, quorvel::text_buffer& out) override;

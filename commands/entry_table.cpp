@@ -63,8 +63,8 @@ std::uint32_t decimal_digits(std::uint32_t n) {
 // digits of the playlist count so that the numbers sort as texts. Spelt out
 // rather than formatted, so that they cost no allocation.
 struct numbered_formats {
-    numbered_formats() {
-        std::uint32_t digits = decimal_digits(playlist_count); // 1 to 10
+    explicit numbered_formats(std::uint32_t playlists) {
+        std::uint32_t digits = decimal_digits(playlists); // 1 to 10
         char* p = with_count;
         *p++ = '%';
         *p++ = '0';
@@ -83,6 +83,8 @@ struct numbered_formats {
 // The texts one rebuild or rename works in, reused from playlist to playlist
 // so that an entry costs only the texts that changed.
 struct scratch {
+    explicit scratch(std::uint32_t playlists) : numbered(playlists) {}
+
     numbered_formats numbered;
     text_buffer name{text_buffer::size_hint{0}}; // the playlist's name from the host
     // The label or path being formed, with room for most at once.
@@ -241,12 +243,12 @@ void cell_layout::place(const char* text) {
     put(take_old(), text);
 }
 
-// Gives `list` one cell per playlist holding the text `text_of` forms.
+// Gives `list` one cell per playlist of `playlists` holding the text `text_of` forms.
 template <class TextOf>
-void fill(pointer_list& list, scratch& work, TextOf text_of) {
-    cell_layout layout(list, playlist_count);
+void fill(pointer_list& list, std::uint32_t playlists, scratch& work, TextOf text_of) {
+    cell_layout layout(list, playlists);
     if (!layout.ready()) return;
-    for (std::uint32_t i = 0; i < playlist_count; ++i)
+    for (std::uint32_t i = 0; i < playlists; ++i)
         layout.place(text_of(i, work.fetch_name(i)));
 }
 
@@ -256,10 +258,9 @@ const char* command_group() {
     return use_custom_group.on() ? cust_group_name.text() : component_name_text;
 }
 
-void entry_table::clear() {
-    clear_entries(index_labels);
-    clear_entries(name_paths);
-    name_paths_enabled = false;
+entry_table::~entry_table() {
+    clear_entries(index_labels_);
+    clear_entries(name_paths_);
 }
 
 const char* entry_table::text_at(const pointer_list& list, std::uint32_t index) {
@@ -267,31 +268,41 @@ const char* entry_table::text_at(const pointer_list& list, std::uint32_t index) 
     return cell ? cell->get() : empty_text;
 }
 
-void rebuild_entries() {
-    entries.name_paths_enabled = show_numbers.on();
-    scratch work;
-    fill(entries.index_labels, work,
+void entry_table::playlist_created() {
+    ++playlist_count_;
+    rebuild_entries();
+}
+
+void entry_table::playlist_removed() {
+    if (playlist_count_ > 0) --playlist_count_;
+    rebuild_entries();
+}
+
+void entry_table::rebuild_entries() {
+    name_paths_enabled_ = show_numbers.on();
+    scratch work(playlist_count_);
+    fill(index_labels_, playlist_count_, work,
          [&](std::uint32_t i, const char* name) { return work.label(i, name); });
-    if (entries.name_paths_enabled)
-        fill(entries.name_paths, work,
+    if (name_paths_enabled_)
+        fill(name_paths_, playlist_count_, work,
              [&](std::uint32_t, const char* name) { return work.path(name); });
     else
-        clear_entries(entries.name_paths);
+        clear_entries(name_paths_);
 }
 
-void rename_entry(std::uint32_t index, const char* new_name) {
-    if (index >= entries.label_count()) return;
+void entry_table::rename_entry(std::uint32_t index, const char* new_name) {
+    if (index >= label_count()) return;
     const char* name = or_empty(new_name);
-    scratch work;
-    replace_cell(entries.index_labels, index, work.label(index, name));
-    if (entries.name_paths_enabled && index < entries.path_count())
-        replace_cell(entries.name_paths, index, work.path(name));
+    scratch work(playlist_count_);
+    replace_cell(index_labels_, index, work.label(index, name));
+    if (name_paths_enabled_ && index < path_count())
+        replace_cell(name_paths_, index, work.path(name));
 }
 
-void refresh_label(std::uint32_t index) {
-    if (!add_total.on() || index >= entries.label_count()) return;
-    scratch work;
-    replace_cell(entries.index_labels, index, work.label(index, work.fetch_name(index)));
+void entry_table::refresh_label(std::uint32_t index) {
+    if (!add_total.on() || index >= label_count()) return;
+    scratch work(playlist_count_);
+    replace_cell(index_labels_, index, work.label(index, work.fetch_name(index)));
 }
 
 } // namespace relayvo

@@ -1,6 +1,7 @@
-// The component's model of the host's playlists: one label per playlist for
-// the by-index commands and, when enabled, one command path per playlist for
-// the by-name commands. Rebuilt on structural changes, patched on renames.
+// The component's model of the host's playlists: how many the host has
+// announced, one label per playlist for the by-index commands and, when
+// enabled, one command path per playlist for the by-name commands. Rebuilt on
+// structural changes, patched on renames.
 #pragma once
 
 #include "text/pointer_list.h"
@@ -11,55 +12,61 @@ namespace relayvo {
 
 // Both lists hold owned_text cells that the table owns. A null cell, left
 // where memory ran out, reads as the empty text, so position i always stands
-// for playlist i.
+// for playlist i. Only the table's own operations change its state.
 class entry_table {
 public:
+    // No playlist announced and no entry, as loading leaves the table.
     entry_table() = default;
+    // Counts `playlists` playlists as announced, with no entry until the first
+    // rebuild: a host's playlists taken in one rebuild, as tests and
+    // benchmarks start.
+    explicit entry_table(std::uint32_t playlists) : playlist_count_(playlists) {}
     entry_table(const entry_table&) = delete;
     entry_table& operator=(const entry_table&) = delete;
-    ~entry_table() { clear(); }
+    // Frees every cell and its text.
+    ~entry_table();
 
-    std::uint32_t label_count() const { return index_labels.count(); }
-    std::uint32_t path_count() const { return name_paths.count(); }
+    // Playlists the host has announced: created minus removed.
+    std::uint32_t playlist_count() const { return playlist_count_; }
+    // show_numbers as the last rebuild saw it: whether the paths are kept.
+    bool name_paths_enabled() const { return name_paths_enabled_; }
+    std::uint32_t label_count() const { return index_labels_.count(); }
+    std::uint32_t path_count() const { return name_paths_.count(); }
     // The label at `index` (< label_count), or the empty text.
-    const char* label(std::uint32_t index) const { return text_at(index_labels, index); }
+    const char* label(std::uint32_t index) const { return text_at(index_labels_, index); }
     // The command path at `index` (< path_count), or the empty text.
-    const char* path(std::uint32_t index) const { return text_at(name_paths, index); }
-    // Frees every cell and its text and empties both lists, as loading leaves them.
-    void clear();
+    const char* path(std::uint32_t index) const { return text_at(name_paths_, index); }
 
-    bool name_paths_enabled = false; // show_numbers as the last rebuild saw it
+    // Counts one more playlist and rebuilds.
+    void playlist_created();
+    // Counts one playlist fewer (never below 0) and rebuilds.
+    void playlist_removed();
+    // Rebuilds both lists from the host's playlists and the current settings,
+    // keeping every cell whose text is unchanged.
+    void rebuild_entries();
+    // Updates the label (and the command path, if paths are enabled) of one playlist.
+    void rename_entry(std::uint32_t index, const char* new_name);
+    // While labels show item counts, forms the label of playlist `index` (<
+    // label_count) again from its name and count as the host reports them now;
+    // otherwise makes no host call. For playlists whose count the component
+    // itself has just changed, since the host reports no such change.
+    void refresh_label(std::uint32_t index);
 
 private:
     static const char* text_at(const pointer_list& list, std::uint32_t index);
 
-    // Only these form the texts; the cells are the table's alone.
-    friend void rebuild_entries();
-    friend void rename_entry(std::uint32_t index, const char* new_name);
-    friend void refresh_label(std::uint32_t index);
-
-    pointer_list index_labels;
-    pointer_list name_paths;
+    pointer_list index_labels_;
+    pointer_list name_paths_;
+    bool name_paths_enabled_ = false;
+    std::uint32_t playlist_count_ = 0;
 };
 
-// The table, defined with the component's other static objects.
+// The component's one table, defined with its other static objects; the
+// published services are given it, and the preferences page rebuilds it.
 extern entry_table entries;
-// Playlists the host has announced: created minus removed.
-extern std::uint32_t playlist_count;
 
 // The group of every command name: cust_group_name while use_custom_group
 // is on (possibly empty), otherwise the component's name.
 const char* command_group();
-
-// Rebuilds both lists from the host's playlists and the current settings,
-// keeping every cell whose text is unchanged.
-void rebuild_entries();
-// Updates the label (and the command path, if paths are enabled) of one playlist.
-void rename_entry(std::uint32_t index, const char* new_name);
-// While labels show item counts, forms the label of playlist `index` (<
-// label_count) again from its name and count as the host reports them now;
-// otherwise makes no host call. For playlists whose count the component
-// itself has just changed, since the host reports no such change.
-void refresh_label(std::uint32_t index);
 
 } // namespace relayvo

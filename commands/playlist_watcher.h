@@ -1,7 +1,8 @@
-// The service through which the host reports playlist events; it keeps the
+// The service through which the host reports playlist events; it keeps an
 // entry table in step with them.
 #pragma once
 
+#include "commands/entry_table.h"
 #include "frame/registry.h"
 #include "quorvel/commands.h"
 
@@ -9,6 +10,9 @@ namespace relayvo {
 
 class playlist_watcher final : public static_service<quorvel::playlist_watcher> {
 public:
+    // Reports every event to `table`.
+    explicit playlist_watcher(entry_table& table) : table_(table) {}
+
     void unnamed_4(std::uint32_t, std::uint32_t) override {}
     void unnamed_5(std::uint32_t, std::uint32_t) override {}
     // Rebuilds the table.
@@ -20,6 +24,9 @@ public:
     // Patches the one playlist's texts.
     void on_playlist_renamed(std::uint32_t index, const char* new_name) override;
     void unnamed_10(std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) override {}
+
+private:
+    entry_table& table_;
 };
 
 } // namespace relayvo

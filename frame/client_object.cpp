@@ -1,22 +1,19 @@
 #include "frame/client_object.h"
 
-#include "config/blob.h"
 #include "frame/registry.h"
 
 namespace relayvo {
-
-client_object client;
 
 quorvel::service_entry* client_object::first_service_entry() {
     return first_entry();
 }
 
 void client_object::save_configuration(quorvel::config_sink& sink) {
-    write_blob(sink);
+    blob_.write(sink);
 }
 
 void client_object::load_configuration(const void* data, std::uint32_t length) {
-    read_blob(static_cast<const std::uint8_t*>(data), length);
+    blob_.read(static_cast<const std::uint8_t*>(data), length);
 }
 
 void client_object::set_module_location(const char* location, const char* module_name) {

@@ -4,6 +4,8 @@
 
 #include "quorvel/service.h"
 
+#include <utility>
+
 namespace relayvo {
 
 // The base of the component's static services: one instance for the life of
@@ -27,7 +29,8 @@ template <class Service>
 class published final : public quorvel::service_entry {
 public:
     template <class... Args>
-    explicit published(const quorvel::guid& cls, Args... args) : service(args...) {
+    explicit published(const quorvel::guid& cls, Args&&... args)
+        : service(std::forward<Args>(args)...) {
         next = nullptr;
         class_guid = cls;
         link_in(*this);

@@ -17,7 +17,9 @@ namespace {
 struct check_binding {
     int id;
     config_int* variable;
-    bool rebuilds; // whether the entry table's texts depend on the variable
+    // Whether a change rebuilds the entry table: every box's does but those of
+    // force_on and move_files, replace's too, though no text shows it.
+    bool rebuilds;
 };
 
 const check_binding check_boxes[] = {
@@ -55,7 +57,7 @@ void initialise(HWND dialog) {
 void on_click(HWND dialog, const check_binding& box, HWND control) {
     box.variable->value = static_cast<std::int32_t>(uSendMessage(control, BM_GETCHECK, 0, 0));
     if (box.id == IDC_USE_CUSTOM_GROUP) enable_group_name(dialog);
-    if (box.rebuilds) rebuild_entries();
+    if (box.rebuilds) entries.rebuild_entries();
 }
 
 // Stores the field's text only when it was read whole and could be copied;
@@ -66,7 +68,7 @@ void on_group_name_change(HWND field) {
         text_buffer typed = window_text(field);
         stored = typed.intact() && cust_group_name.set_text(typed.text());
     }
-    if (stored) rebuild_entries();
+    if (stored) entries.rebuild_entries();
 }
 
 // Whether a WM_COMMAND is notification `code` from the page's own control

@@ -20,9 +20,8 @@ public:
 };
 
 // Shows the variables on WM_INITDIALOG, writing none and rebuilding nothing,
-// and writes each change into its variable, rebuilding the entry table where
-// the change shows in a text.
-// Returns 0 for every message.
+// and writes each change into its variable, then rebuilds the entry table
+// unless the variable is force_on or move_files. Returns 0 for every message.
 INT_PTR CALLBACK settings_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
 
 } // namespace relayvo

@@ -42,10 +42,14 @@ public:
     const byte_block& block() const { return block_; }
 
 private:
-    // The growth rule: resize the block to `needed` + 16 when it is short, or
-    // to `needed` when it holds more than 32 bytes beyond it. Returns false if
-    // the block lost its memory, which also empties the text and marks it lost.
-    bool make_space(std::uint32_t needed);
+    // Room for a text of `kept` + `added` bytes and its NUL, `needed` bytes
+    // in all, by the growth rule: resize the block to `needed` + 16 when it is
+    // short, or to `needed` when it holds more than 32 bytes beyond it.
+    // Returns false if the block lost its memory or the text would be longer
+    // than 32 bits allow, which also empties the text and marks it lost.
+    bool make_space(std::uint32_t kept, std::uint32_t added);
+    // Empties the text and marks it lost; returns false.
+    bool lose();
     // Sets the length and its NUL.
     void end_at(std::uint32_t n);
 

@@ -2,14 +2,9 @@
 // rebuild's allocator calls follow the texts that changed, not the playlists.
 // A creation or removal keeps the cells on both sides of it, and runs out of
 // memory as safely as any rebuild.
-#include "commands/entry_table.h"
-#include "commands/playlist_watcher.h"
 #include "config/variables.h"
-#include "tests/support/component_state.h"
+#include "tests/support/command_fixture.h"
 #include "tests/support/counting_heap.h"
-#include "tests/support/fake_host.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -18,33 +13,24 @@ using namespace testing_support;
 
 namespace {
 
-class cell_reuse_test : public ::testing::Test {
+class cell_reuse_test : public command_test {
 protected:
-    void SetUp() override {
-        connect_component(host);
+    cell_reuse_test() {
         relayvo::show_numbers.value = 1;
         relayvo::add_total.value = 1;
     }
-    void TearDown() override { disconnect_component(); }
 
     // Playlists "Playlist 0", "Playlist 1", ..., counted by the roster, announced in one rebuild.
     void start(std::uint32_t count) {
         for (std::uint32_t i = 0; i < count; ++i)
             host.add_playlist(playlist_name(i)).roster_count = static_cast<std::int32_t>(i % 7);
         host.active = -1; // every count comes from the roster
-        relayvo::playlist_count = count;
-        relayvo::rebuild_entries();
+        take_playlists();
     }
     static std::string playlist_name(std::uint32_t n) { return "Playlist " + std::to_string(n); }
-
+    // A playlist the roster counts 5, created at `index`.
     void create(std::uint32_t index, const std::string& name) {
-        fake_playlist created{name, {}, 5};
-        host.playlists.insert(host.playlists.begin() + index, created);
-        watcher.on_playlist_created(index, name.c_str(), static_cast<std::uint32_t>(name.size()));
-    }
-    void remove(std::uint32_t index) {
-        host.playlists.erase(host.playlists.begin() + index);
-        watcher.on_playlist_removed(index);
+        command_test::create(index, name, 5);
     }
 
     // The text of every label and path as it stands: where each cell keeps its text.
@@ -52,29 +38,25 @@ protected:
         std::vector<const char*> labels;
         std::vector<const char*> paths;
     };
-    static texts where() {
+    texts where() const {
         texts t;
-        for (std::uint32_t i = 0; i < relayvo::entries.label_count(); ++i)
-            t.labels.push_back(relayvo::entries.label(i));
-        for (std::uint32_t i = 0; i < relayvo::entries.path_count(); ++i)
-            t.paths.push_back(relayvo::entries.path(i));
+        for (std::uint32_t i = 0; i < table.label_count(); ++i)
+            t.labels.push_back(table.label(i));
+        for (std::uint32_t i = 0; i < table.path_count(); ++i)
+            t.paths.push_back(table.path(i));
         return t;
     }
 
     // Every label and path read as the host's playlists give them now.
     void expect_table_of_the_host() {
-        ASSERT_EQ(relayvo::entries.label_count(), host.playlists.size());
-        ASSERT_EQ(relayvo::entries.path_count(), host.playlists.size());
+        ASSERT_EQ(table.label_count(), host.playlists.size());
+        ASSERT_EQ(table.path_count(), host.playlists.size());
         for (std::uint32_t i = 0; i < host.playlists.size(); ++i) {
             const fake_playlist& p = host.playlists[i];
-            EXPECT_EQ(relayvo::entries.label(i),
-                      p.name + " (" + std::to_string(*p.roster_count) + ")");
-            EXPECT_EQ(relayvo::entries.path(i), "Relayvo/" + p.name);
+            EXPECT_EQ(table.label(i), p.name + " (" + std::to_string(*p.roster_count) + ")");
+            EXPECT_EQ(table.path(i), "Relayvo/" + p.name);
         }
     }
-
-    fake_host host;
-    relayvo::playlist_watcher watcher;
 };
 
 // What any rebuild allocates and releases for itself: the name fetched from
@@ -92,7 +74,7 @@ TEST_F(cell_reuse_test, rebuild_that_changes_no_text_makes_no_call_per_playlist)
         start(playlists);
         texts before = where();
         counting_heap heap;
-        relayvo::rebuild_entries();
+        table.rebuild_entries();
         EXPECT_EQ(heap.total(), working_texts);
         texts after = where();
         EXPECT_EQ(after.labels, before.labels);
@@ -164,8 +146,8 @@ TEST_F(cell_reuse_test, announcement_at_start_up_makes_only_its_own_cells) {
     after.paths.pop_back();
     EXPECT_EQ(after.labels, before.labels);
     EXPECT_EQ(after.paths, before.paths);
-    EXPECT_STREQ(relayvo::entries.label(98), "99. Last (5)");
-    EXPECT_STREQ(relayvo::entries.label(9), "10. Playlist 9 (5)");
+    EXPECT_STREQ(table.label(98), "99. Last (5)");
+    EXPECT_STREQ(table.label(9), "10. Playlist 9 (5)");
 }
 
 TEST_F(cell_reuse_test, reorder_rewrites_only_the_moved_texts) {
@@ -213,8 +195,7 @@ TEST_F(cell_reuse_test, count_change_gives_every_position_its_own_playlists_text
         for (const std::string& name : c.names)
             host.add_playlist(name).roster_count = 1;
         host.active = -1;
-        relayvo::playlist_count = static_cast<std::uint32_t>(c.names.size());
-        relayvo::rebuild_entries();
+        take_playlists();
         if (c.recount >= 0) host.playlists[static_cast<std::size_t>(c.recount)].roster_count = 9;
         if (c.creation)
             create(c.index, "A");
@@ -253,24 +234,22 @@ TEST_F(cell_reuse_test, count_change_out_of_memory_leaves_each_position_its_own_
                 heap.fail_call(n);
                 change();
             }
-            for (std::uint32_t labels = relayvo::entries.label_count(), i = 0; i < labels; ++i) {
+            for (std::uint32_t labels = table.label_count(), i = 0; i < labels; ++i) {
                 const fake_playlist& p = host.playlists[i];
-                std::string label = relayvo::entries.label(i);
+                std::string label = table.label(i);
                 EXPECT_TRUE(label.empty() ||
                             label == p.name + " (" + std::to_string(*p.roster_count) + ")")
                     << i << ": " << label;
             }
-            for (std::uint32_t paths = relayvo::entries.path_count(), i = 0; i < paths; ++i) {
-                std::string path = relayvo::entries.path(i);
+            for (std::uint32_t paths = table.path_count(), i = 0; i < paths; ++i) {
+                std::string path = table.path(i);
                 EXPECT_TRUE(path.empty() || path == "Relayvo/" + host.playlists[i].name)
                     << i << ": " << path;
             }
-            EXPECT_TRUE(relayvo::entries.label_count() == 0 ||
-                        relayvo::entries.label_count() == host.playlists.size());
-            EXPECT_TRUE(relayvo::entries.path_count() == 0 ||
-                        relayvo::entries.path_count() == host.playlists.size());
+            EXPECT_TRUE(table.label_count() == 0 || table.label_count() == host.playlists.size());
+            EXPECT_TRUE(table.path_count() == 0 || table.path_count() == host.playlists.size());
             // With memory back, the next rebuild mends the table.
-            relayvo::rebuild_entries();
+            table.rebuild_entries();
             expect_table_of_the_host();
         }
     }

@@ -1,30 +1,22 @@
 // The by-index and by-name command sources as the host's menu system sees them.
-#include "commands/command_sources.h"
-
-#include "commands/entry_table.h"
 #include "config/variables.h"
-#include "tests/support/component_state.h"
-#include "tests/support/fake_host.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/command_fixture.h"
 
 using namespace testing_support;
 
 namespace {
 
-class command_sources_test : public ::testing::Test {
+class command_sources_test : public command_test {
 protected:
-    void SetUp() override {
-        connect_component(host);
+    command_sources_test() {
         for (const char* name : {"Rock", "Jazz", "Blues"})
             host.add_playlist(name, 2);
         host.active = 1;
         relayvo::show_numbers.value = 1;
-        relayvo::playlist_count = 3;
-        relayvo::rebuild_entries();
+        take_playlists();
         host.take_calls();
+        select({track(100)});
     }
-    void TearDown() override { disconnect_component(); }
 
     std::string index_path(std::uint32_t index) {
         string_buffer out;
@@ -32,10 +24,6 @@ protected:
         return out.text;
     }
 
-    fake_host host{recording::on};
-    relayvo::index_commands by_index;
-    relayvo::name_commands by_name;
-    handle_vector selected{{track(100)}};
     handle_vector nothing;
     std::uint32_t flags = 0;
 };
@@ -43,6 +31,7 @@ protected:
 // Counts the references query takes; the rest of the shared behaviour is the component's.
 class counting_commands final : public relayvo::playlist_commands {
 public:
+    using playlist_commands::playlist_commands;
     int add_ref() override { return ++refs; }
     std::uint32_t default_state(std::uint32_t) override { return 0; }
     std::uint32_t command_count() override { return 0; }
@@ -73,7 +62,7 @@ TEST_F(command_sources_test, both_belong_to_the_context_menu_and_count_their_lis
     EXPECT_EQ(by_name.command_count(), 3u);
 
     relayvo::show_numbers.value = 0;
-    relayvo::rebuild_entries();
+    table.rebuild_entries();
     EXPECT_EQ(by_index.command_count(), 3u);
     EXPECT_EQ(by_name.command_count(), 0u);
 }
@@ -154,7 +143,7 @@ TEST_F(command_sources_test, query_answers_both_interfaces_with_itself_and_one_r
     EXPECT_EQ(by_index.query(quorvel::playlist_roster_class), nullptr);
     EXPECT_EQ(by_name.query(test_guid(1)), nullptr);
 
-    counting_commands counted;
+    counting_commands counted{table};
     EXPECT_EQ(counted.query(quorvel::command_source_ext), &counted);
     EXPECT_EQ(counted.refs, 1);
     EXPECT_EQ(counted.query(quorvel::command_source_class), &counted);
@@ -174,14 +163,12 @@ TEST_F(command_sources_test, no_command_has_a_guid) {
 
 TEST_F(command_sources_test, execute_delivers_to_the_playlist_at_its_position) {
     by_index.execute(2, selected);
-    EXPECT_EQ(host.take_calls(),
-              (call_log{"find_service roster 0", "activate 2", "insert_handles 0 -1 0 1"}));
+    EXPECT_EQ(host.take_calls(), delivery_to(2));
     EXPECT_EQ(host.active, 2);
     EXPECT_EQ(host.playlists[2].items.back(), track(100));
 
     by_name.execute_for(0, selected, quorvel::caller_none);
-    EXPECT_EQ(host.take_calls(),
-              (call_log{"find_service roster 0", "activate 0", "insert_handles 0 -1 0 1"}));
+    EXPECT_EQ(host.take_calls(), delivery_to(0));
     EXPECT_EQ(host.playlists[0].items.back(), track(100));
 }
 
@@ -192,7 +179,7 @@ TEST_F(command_sources_test, execute_out_of_range_does_nothing) {
     EXPECT_TRUE(host.calls.empty());
 
     relayvo::show_numbers.value = 0;
-    relayvo::rebuild_entries();
+    table.rebuild_entries();
     host.take_calls();
     by_name.execute(0, selected); // no paths: nothing is in range
     EXPECT_TRUE(host.calls.empty());

@@ -2,26 +2,20 @@
 #include "commands/delivery.h"
 
 #include "config/variables.h"
-#include "tests/support/component_state.h"
-#include "tests/support/fake_host.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/command_fixture.h"
 
 using namespace testing_support;
 
 namespace {
 
-class delivery_test : public ::testing::Test {
+class delivery_test : public command_test {
 protected:
-    void SetUp() override {
-        connect_component(host);
+    delivery_test() {
         host.add_playlist("Source", 3);
         host.add_playlist("Target", 2);
         target_before = host.playlists[1].items;
     }
-    void TearDown() override { disconnect_component(); }
 
-    fake_host host{recording::on};
     handle_vector handles{{track(100), track(101)}};
     std::vector<void*> target_before;
 };
@@ -53,8 +47,7 @@ TEST_F(delivery_test, keeps_the_active_playlist_service_once_found) {
     relayvo::deliver_items(1, handles);
     host.take_calls();
     EXPECT_TRUE(relayvo::deliver_items(0, handles));
-    EXPECT_EQ(host.take_calls(),
-              (call_log{"find_service roster 0", "activate 0", "insert_handles 0 -1 0 1"}));
+    EXPECT_EQ(host.take_calls(), delivery_to(0));
     EXPECT_EQ(host.playlists[0].items.back(), track(101));
 }
 

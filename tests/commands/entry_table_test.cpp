@@ -1,11 +1,7 @@
 // Labels and command paths of the entry table, rebuilt and renamed.
-#include "commands/entry_table.h"
 #include "config/variables.h"
-#include "tests/support/component_state.h"
+#include "tests/support/command_fixture.h"
 #include "tests/support/counting_heap.h"
-#include "tests/support/fake_host.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 
@@ -13,25 +9,15 @@ using namespace testing_support;
 
 namespace {
 
-class entry_table_test : public ::testing::Test {
+class entry_table_test : public command_test {
 protected:
-    void SetUp() override { connect_component(host); }
-    void TearDown() override { disconnect_component(); }
-
     // Playlists P0, P1, ... whose roster counts equal their index.
     void add_numbered(std::uint32_t count) {
         for (std::uint32_t i = 0; i < count; ++i)
             host.add_playlist("P" + std::to_string(i)).roster_count = static_cast<std::int32_t>(i);
     }
-    // Tells the component about every playlist of the model and rebuilds.
-    void rebuild() {
-        relayvo::playlist_count = static_cast<std::uint32_t>(host.playlists.size());
-        relayvo::rebuild_entries();
-    }
-    std::string label(std::uint32_t i) { return relayvo::entries.label(i); }
-    std::string path(std::uint32_t i) { return relayvo::entries.path(i); }
-
-    fake_host host{recording::on};
+    std::string label(std::uint32_t i) { return table.label(i); }
+    std::string path(std::uint32_t i) { return table.path(i); }
 };
 
 struct label_case {
@@ -68,21 +54,21 @@ TEST_F(entry_table_test, number_width_follows_the_digits_of_the_playlist_count) 
         add_numbered(c.playlists);
         relayvo::add_index.value = c.add_index;
         relayvo::add_total.value = c.add_total;
-        rebuild();
-        ASSERT_EQ(relayvo::entries.label_count(), c.playlists);
+        take_playlists();
+        ASSERT_EQ(table.label_count(), c.playlists);
         EXPECT_EQ(label(0), c.first);
         EXPECT_EQ(label(c.playlists - 1), c.last);
-        EXPECT_EQ(relayvo::entries.path_count(), 0u);
+        EXPECT_EQ(table.path_count(), 0u);
     }
 }
 
 TEST_F(entry_table_test, no_playlists_give_empty_lists) {
     relayvo::add_index.value = 1;
     relayvo::show_numbers.value = 1;
-    rebuild();
-    EXPECT_EQ(relayvo::entries.label_count(), 0u);
-    EXPECT_EQ(relayvo::entries.path_count(), 0u);
-    EXPECT_TRUE(relayvo::entries.name_paths_enabled);
+    take_playlists();
+    EXPECT_EQ(table.label_count(), 0u);
+    EXPECT_EQ(table.path_count(), 0u);
+    EXPECT_TRUE(table.name_paths_enabled());
     EXPECT_TRUE(host.calls.empty());
 }
 
@@ -92,11 +78,11 @@ TEST_F(entry_table_test, negative_item_count_drops_only_the_count) {
     host.playlists[2].roster_count = 42;
     relayvo::add_index.value = 1;
     relayvo::add_total.value = 1;
-    rebuild();
+    take_playlists();
     EXPECT_EQ(label(2), "03. Rock (42)");
 
     host.playlists[2].roster_count = -1;
-    rebuild();
+    table.rebuild_entries();
     EXPECT_EQ(label(2), "03. Rock");
 }
 
@@ -106,7 +92,7 @@ TEST_F(entry_table_test, active_playlist_count_comes_from_the_active_playlist_se
     host.playlists[1].roster_count = 99;
     host.active = 1;
     relayvo::add_total.value = 1;
-    rebuild();
+    take_playlists();
     EXPECT_EQ(label(0), "P0 (0)");
     EXPECT_EQ(label(1), "P1 (5)");
     EXPECT_EQ(label(2), "P2 (2)");
@@ -126,18 +112,18 @@ TEST_F(entry_table_test, command_paths_use_the_group_and_the_playlist_name) {
     host.add_playlist("Rock");
     host.add_playlist("Jazz");
     relayvo::show_numbers.value = 1;
-    rebuild();
-    ASSERT_EQ(relayvo::entries.path_count(), 2u);
+    take_playlists();
+    ASSERT_EQ(table.path_count(), 2u);
     EXPECT_EQ(path(0), "Relayvo/Rock");
     EXPECT_EQ(path(1), "Relayvo/Jazz");
 
     relayvo::use_custom_group.value = 1;
     relayvo::cust_group_name.set_text("Favourites");
-    rebuild();
+    table.rebuild_entries();
     EXPECT_EQ(path(1), "Favourites/Jazz");
 
     relayvo::cust_group_name.set_text("");
-    rebuild();
+    table.rebuild_entries();
     EXPECT_EQ(path(0), "/Rock");
     EXPECT_EQ(path(1), "/Jazz");
 }
@@ -145,13 +131,13 @@ TEST_F(entry_table_test, command_paths_use_the_group_and_the_playlist_name) {
 TEST_F(entry_table_test, turning_show_numbers_off_and_rebuilding_empties_the_paths) {
     add_numbered(3);
     relayvo::show_numbers.value = 1;
-    rebuild();
-    ASSERT_EQ(relayvo::entries.path_count(), 3u);
+    take_playlists();
+    ASSERT_EQ(table.path_count(), 3u);
     relayvo::show_numbers.value = 0;
-    rebuild();
-    EXPECT_EQ(relayvo::entries.path_count(), 0u);
-    EXPECT_FALSE(relayvo::entries.name_paths_enabled);
-    EXPECT_EQ(relayvo::entries.label_count(), 3u);
+    table.rebuild_entries();
+    EXPECT_EQ(table.path_count(), 0u);
+    EXPECT_FALSE(table.name_paths_enabled());
+    EXPECT_EQ(table.label_count(), 3u);
 }
 
 TEST_F(entry_table_test, rename_updates_label_and_path_of_one_playlist) {
@@ -159,11 +145,11 @@ TEST_F(entry_table_test, rename_updates_label_and_path_of_one_playlist) {
     relayvo::add_index.value = 1;
     relayvo::add_total.value = 1;
     relayvo::show_numbers.value = 1;
-    rebuild();
+    take_playlists();
     host.playlists[2].roster_count = 7;
     host.take_calls();
 
-    relayvo::rename_entry(2, "Blues");
+    table.rename_entry(2, "Blues");
     EXPECT_EQ(label(2), "3. Blues (7)");
     EXPECT_EQ(path(2), "Relayvo/Blues");
     EXPECT_EQ(label(1), "2. P1 (1)");
@@ -175,58 +161,53 @@ TEST_F(entry_table_test, rename_updates_label_and_path_of_one_playlist) {
 
 TEST_F(entry_table_test, rename_before_the_next_rebuild_keeps_paths_as_the_last_rebuild_left_them) {
     add_numbered(2);
-    rebuild();
+    take_playlists();
     relayvo::show_numbers.value = 1; // as loading a configuration does: no rebuild
     relayvo::add_index.value = 1;
-    relayvo::rename_entry(1, "Blues");
+    table.rename_entry(1, "Blues");
     EXPECT_EQ(label(1), "2. Blues");
-    EXPECT_EQ(relayvo::entries.path_count(), 0u);
+    EXPECT_EQ(table.path_count(), 0u);
 
-    rebuild();
+    table.rebuild_entries();
     host.playlists[1].name = "Blues";
     relayvo::show_numbers.value = 0; // ignored until the next rebuild
-    relayvo::rename_entry(1, "Soul");
+    table.rename_entry(1, "Soul");
     EXPECT_EQ(path(1), "Relayvo/Soul");
 }
 
 TEST_F(entry_table_test, rename_out_of_range_changes_nothing) {
     add_numbered(2);
     relayvo::show_numbers.value = 1;
-    rebuild();
+    take_playlists();
     host.take_calls();
-    relayvo::rename_entry(2, "Nowhere");
-    relayvo::rename_entry(0xFFFFFFFFu, "Nowhere");
-    EXPECT_EQ(relayvo::entries.label_count(), 2u);
-    EXPECT_EQ(relayvo::entries.path_count(), 2u);
+    table.rename_entry(2, "Nowhere");
+    table.rename_entry(0xFFFFFFFFu, "Nowhere");
+    EXPECT_EQ(table.label_count(), 2u);
+    EXPECT_EQ(table.path_count(), 2u);
     EXPECT_EQ(label(0), "P0");
     EXPECT_EQ(label(1), "P1");
     EXPECT_EQ(path(1), "Relayvo/P1");
     EXPECT_TRUE(host.calls.empty());
 }
 
-TEST_F(entry_table_test, clear_frees_whatever_a_rebuild_short_of_memory_left) {
+TEST_F(entry_table_test, destruction_frees_whatever_a_rebuild_short_of_memory_left) {
     add_numbered(3);
     relayvo::add_total.value = 1;
     relayvo::show_numbers.value = 1;
     std::size_t total = 0;
     {
         counting_heap heap;
-        rebuild();
+        take_playlists();
         total = heap.allocations + heap.reallocations;
     }
     for (std::size_t n = 1; n <= total; ++n) {
+        counting_heap heap;
         {
-            counting_heap heap;
+            relayvo::entry_table short_of_memory(3);
             heap.fail_call(n);
-            rebuild(); // may leave cells missing or holding no text
+            short_of_memory.rebuild_entries(); // may leave cells missing or holding no text
         }
-        relayvo::entries.clear(); // ASan: every cell and text freed once
-        EXPECT_EQ(relayvo::entries.label_count(), 0u) << n;
-        EXPECT_EQ(relayvo::entries.path_count(), 0u) << n;
-        EXPECT_FALSE(relayvo::entries.name_paths_enabled) << n;
-        rebuild();
-        EXPECT_EQ(label(2), "P2 (2)") << n;
-        EXPECT_EQ(path(2), "Relayvo/P2") << n;
+        EXPECT_EQ(heap.held, 0) << n; // every cell and text freed (ASan: once)
     }
 }
 

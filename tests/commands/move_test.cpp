@@ -1,36 +1,27 @@
 // Moving tracks: from the playlist view with move_files on, the selection is
 // removed from its playlist before it is delivered to the target.
-#include "commands/command_sources.h"
-#include "commands/entry_table.h"
 #include "config/variables.h"
-#include "tests/support/component_state.h"
-#include "tests/support/fake_host.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/command_fixture.h"
 
 using namespace testing_support;
 
 namespace {
 
-class move_test : public ::testing::Test {
+class move_test : public command_test {
 protected:
-    void SetUp() override {
-        connect_component(host);
+    move_test() {
         host.add_playlist("Source", 4);
         host.add_playlist("Target", 1);
         source_before = host.playlists[0].items;
         target_before = host.playlists[1].items;
-        host.selection = {source_before[1], source_before[2]};
-        selected.items = host.selection;
+        select({source_before[1], source_before[2]});
         host.add_source(quorvel::menu_context, {test_guid(1)});
         remover =
             &host.add_source(quorvel::menu_main, {test_guid(2), quorvel::remove_selection_command});
         relayvo::move_files.value = 1;
-        relayvo::playlist_count = 2;
-        relayvo::rebuild_entries();
+        take_playlists();
         host.take_calls();
     }
-    void TearDown() override { disconnect_component(); }
 
     std::vector<void*>& source() { return host.playlists[0].items; }
     std::vector<void*>& target() { return host.playlists[1].items; }
@@ -53,22 +44,15 @@ protected:
                 "release",
                 "release"};
     }
-    // The calls that deliver to the target: the second playlist.
-    static call_log delivery_calls() {
-        return {"find_service roster 0", "activate 1", "insert_handles 0 -1 0 1"};
-    }
 
-    fake_host host{recording::on};
     fake_command_source* remover = nullptr;
-    relayvo::index_commands by_index;
-    handle_vector selected;
     std::vector<void*> source_before;
     std::vector<void*> target_before;
 };
 
 TEST_F(move_test, from_the_playlist_view_removes_the_selection_then_delivers) {
     by_index.execute_for(1, selected, quorvel::caller_playlist_view);
-    EXPECT_EQ(host.take_calls(), joined({removal_calls(), delivery_calls()}));
+    EXPECT_EQ(host.take_calls(), joined({removal_calls(), delivery_to(1)}));
     EXPECT_EQ(remover->executions, 1);
     EXPECT_EQ(source(), (std::vector<void*>{source_before[0], source_before[3]}));
     EXPECT_EQ(target(), (std::vector<void*>{target_before[0], source_before[1], source_before[2]}));
@@ -78,11 +62,11 @@ TEST_F(move_test, from_the_playlist_view_removes_the_selection_then_delivers) {
 TEST_F(move_test, from_any_other_caller_only_delivers) {
     for (const quorvel::guid& caller : {quorvel::caller_none, test_guid(3)}) {
         by_index.execute_for(1, selected, caller);
-        EXPECT_EQ(host.take_calls(), delivery_calls());
+        EXPECT_EQ(host.take_calls(), delivery_to(1));
         host.active = 0;
     }
     by_index.execute(1, selected);
-    EXPECT_EQ(host.take_calls(), delivery_calls());
+    EXPECT_EQ(host.take_calls(), delivery_to(1));
     EXPECT_EQ(remover->executions, 0);
     EXPECT_EQ(source(), source_before); // copied, not moved
     EXPECT_EQ(target().size(), 7u);
@@ -91,7 +75,7 @@ TEST_F(move_test, from_any_other_caller_only_delivers) {
 TEST_F(move_test, with_move_files_off_the_playlist_view_only_delivers) {
     relayvo::move_files.value = 0;
     by_index.execute_for(1, selected, quorvel::caller_playlist_view);
-    EXPECT_EQ(host.take_calls(), delivery_calls());
+    EXPECT_EQ(host.take_calls(), delivery_to(1));
     EXPECT_EQ(source(), source_before);
 }
 
@@ -99,7 +83,7 @@ TEST_F(move_test, failed_activation_puts_the_removed_tracks_back_into_the_source
     host.fail_activate = true;
     by_index.execute_for(1, selected, quorvel::caller_playlist_view);
     // The activation fails, so the tracks go into the still active source.
-    EXPECT_EQ(host.take_calls(), joined({removal_calls(), delivery_calls()}));
+    EXPECT_EQ(host.take_calls(), joined({removal_calls(), delivery_to(1)}));
     EXPECT_EQ(remover->executions, 1);
     EXPECT_EQ(host.active, 0);
     EXPECT_EQ(source(), (std::vector<void*>{source_before[0], source_before[3], source_before[1],

@@ -1,14 +1,9 @@
 // The empty track list the component hands to a command of another
 // component: whatever indices that code passes, it cannot read or write
 // outside the list (run under the sanitizers to see the difference).
-#include "commands/command_sources.h"
 #include "commands/delivery.h"
-#include "commands/entry_table.h"
 #include "config/variables.h"
-#include "tests/support/component_state.h"
-#include "tests/support/fake_host.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/command_fixture.h"
 
 using namespace testing_support;
 
@@ -46,25 +41,19 @@ misuse_results misuse(quorvel::handle_list& list) {
     return r;
 }
 
-class peer_command_test : public ::testing::Test {
+class peer_command_test : public command_test {
 protected:
-    void SetUp() override {
-        connect_component(host);
+    peer_command_test() {
         host.add_playlist("Source", 3);
         host.add_playlist("Target", 0);
-        host.selection = {host.playlists[0].items[0]};
-        selected.items = host.selection;
+        select({host.playlists[0].items[0]});
         fake_command_source& peer =
             host.add_source(quorvel::menu_main, {quorvel::remove_selection_command});
         peer.on_execute = [this](quorvel::handle_list& list) { seen = misuse(list); };
         relayvo::move_files.value = 1;
-        relayvo::playlist_count = 2;
-        relayvo::rebuild_entries();
+        take_playlists();
     }
-    void TearDown() override { disconnect_component(); }
 
-    fake_host host;
-    handle_vector selected;
     misuse_results seen;
 };
 
@@ -83,7 +72,6 @@ TEST_F(peer_command_test, misused_list_reads_null_and_changes_nothing_out_of_ran
 }
 
 TEST_F(peer_command_test, a_move_survives_the_peer_and_still_delivers) {
-    relayvo::index_commands by_index;
     by_index.execute_for(1, selected, quorvel::caller_playlist_view);
     EXPECT_EQ(seen.first, nullptr);
     EXPECT_EQ(seen.count_at_end, 1u);

@@ -1,13 +1,8 @@
 // What one rebuild of the entry table costs: host calls and allocator calls,
 // and that menu queries cost no allocation at all.
-#include "commands/command_sources.h"
-#include "commands/entry_table.h"
 #include "config/variables.h"
-#include "tests/support/component_state.h"
+#include "tests/support/command_fixture.h"
 #include "tests/support/counting_heap.h"
-#include "tests/support/fake_host.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
@@ -16,41 +11,32 @@ using namespace testing_support;
 
 namespace {
 
-class rebuild_cost_test : public ::testing::Test {
+class rebuild_cost_test : public command_test {
 protected:
-    void SetUp() override { connect_component(host); }
-    void TearDown() override { disconnect_component(); }
-
     void add_playlists(std::uint32_t count) {
         for (std::uint32_t i = 0; i < count; ++i)
             host.add_playlist("Playlist number " + std::to_string(i), 3);
-    }
-    void rebuild() {
-        relayvo::playlist_count = static_cast<std::uint32_t>(host.playlists.size());
-        relayvo::rebuild_entries();
     }
     // Allocator calls per playlist of a rebuild after every playlist was renamed.
     double allocator_calls_per_playlist(std::uint32_t playlists) {
         host.playlists.clear();
         add_playlists(playlists);
-        rebuild();
+        take_playlists();
         for (fake_playlist& list : host.playlists)
             list.name += " renamed";
         counting_heap heap;
-        rebuild();
-        EXPECT_EQ(std::string(relayvo::entries.path(playlists - 1)),
+        table.rebuild_entries();
+        EXPECT_EQ(std::string(table.path(playlists - 1)),
                   "Relayvo/Playlist number " + std::to_string(playlists - 1) + " renamed");
         return static_cast<double>(heap.total()) / playlists;
     }
-
-    fake_host host{recording::on};
 };
 
 TEST_F(rebuild_cost_test, host_calls_per_playlist_are_exact) {
     add_playlists(4);
     host.active = 2;
     relayvo::show_numbers.value = 1; // add_total stays off: counts are fetched all the same
-    rebuild();
+    take_playlists();
 
     call_log expected;
     for (std::uint32_t i = 0; i < 4; ++i) {
@@ -69,7 +55,7 @@ TEST_F(rebuild_cost_test, host_calls_per_playlist_are_exact) {
     EXPECT_EQ(host.take_calls(), expected);
 
     // The active playlist service is looked up once and kept.
-    rebuild();
+    table.rebuild_entries();
     expected.erase(std::find(expected.begin(), expected.end(), "find_service active 0"));
     EXPECT_EQ(host.take_calls(), expected);
 }
@@ -91,9 +77,7 @@ TEST_F(rebuild_cost_test, menu_queries_read_the_table_without_allocating) {
     add_playlists(12);
     relayvo::add_index.value = 1;
     relayvo::show_numbers.value = 1;
-    rebuild();
-    relayvo::index_commands by_index;
-    relayvo::name_commands by_name;
+    take_playlists();
     handle_vector handles({track(1)});
     string_buffer out;
     std::uint32_t flags = 0;

@@ -1,22 +1,14 @@
 // Finding a menu command by guid among the host's command sources and running it.
-#include "commands/command_sources.h"
 #include "commands/delivery.h"
-#include "commands/entry_table.h"
-#include "tests/support/component_state.h"
-#include "tests/support/fake_host.h"
+#include "tests/support/command_fixture.h"
 #include "utf8api/utf8api.h"
-
-#include <gtest/gtest.h>
 
 using namespace testing_support;
 
 namespace {
 
-class run_command_test : public ::testing::Test {
+class run_command_test : public command_test {
 protected:
-    void SetUp() override { connect_component(host); }
-    void TearDown() override { disconnect_component(); }
-
     // The calls that read the guid of each of `count` commands.
     static call_log guid_reads(std::uint32_t count) {
         call_log calls;
@@ -26,7 +18,6 @@ protected:
         return calls;
     }
 
-    fake_host host{recording::on};
     handle_vector handles{{track(7)}};
     const quorvel::guid wanted = test_guid(42);
 };
@@ -99,10 +90,8 @@ TEST_F(run_command_test, only_sources_of_the_asked_kind_are_searched) {
 
 TEST_F(run_command_test, the_components_own_commands_are_never_selected) {
     host.add_playlist("Rock");
-    relayvo::playlist_count = 1;
-    relayvo::rebuild_entries();
-    relayvo::index_commands own;
-    host.add_source(own);
+    take_playlists();
+    host.add_source(by_index);
     fake_command_source& other = host.add_source(quorvel::menu_context, {wanted});
     host.take_calls();
 

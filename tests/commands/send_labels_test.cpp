@@ -1,50 +1,32 @@
 // After a send, the labels of the playlists it changed show their new item
 // counts, read as a rename reads them; with counts off a send makes no call
 // beyond delivering.
-#include "commands/command_sources.h"
-#include "commands/entry_table.h"
 #include "config/variables.h"
-#include "tests/support/component_state.h"
-#include "tests/support/fake_host.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/command_fixture.h"
 
 using namespace testing_support;
 
 namespace {
 
-class send_labels_test : public ::testing::Test {
+class send_labels_test : public command_test {
 protected:
-    void SetUp() override {
-        connect_component(host);
+    send_labels_test() {
         host.add_playlist("Inbox", 4);
         host.add_playlist("Rock", 0);
         host.add_playlist("Jazz", 1);
-        host.selection = {host.playlists[0].items[1], host.playlists[0].items[2]};
-        selected.items = host.selection;
+        select({host.playlists[0].items[1], host.playlists[0].items[2]});
         host.add_source(quorvel::menu_main, {quorvel::remove_selection_command});
         relayvo::add_index.value = 1;
-        relayvo::playlist_count = 3;
+        count_playlists();
     }
-    void TearDown() override { disconnect_component(); }
 
     // Rebuilds with the settings of the test and forgets the calls so far.
     void start(bool counts, bool move) {
         relayvo::add_total.value = counts;
         relayvo::move_files.value = move;
-        relayvo::rebuild_entries();
+        table.rebuild_entries();
         host.take_calls();
     }
-    std::vector<std::string> labels() {
-        std::vector<std::string> out;
-        for (std::uint32_t i = 0; i < relayvo::entries.label_count(); ++i)
-            out.push_back(relayvo::entries.label(i));
-        return out;
-    }
-
-    fake_host host{recording::on};
-    handle_vector selected;
-    relayvo::index_commands by_index;
 
     // What running the host's remove-selection command costs.
     const call_log removal = {"find_service command_source 0",
@@ -57,7 +39,7 @@ protected:
                               "execute_for 0",
                               "release",
                               "release"};
-    const call_log delivery = {"find_service roster 0", "activate 1", "insert_handles 0 -1 0 1"};
+    const call_log delivery = delivery_to(1);
     // Forming the label of the active target again: name, active index, count.
     const call_log target_label = {"find_service roster 0", "playlist_name 1",
                                    "find_service roster 0", "active_index", "item_count"};
@@ -66,20 +48,13 @@ protected:
                                    "find_service roster 0", "active_index",
                                    "find_service roster 0", "playlist_item_count 0"};
     const call_log source_index = {"find_service roster 0", "active_index"};
-
-    static call_log join(std::initializer_list<call_log> parts) {
-        call_log all;
-        for (const call_log& part : parts)
-            all.insert(all.end(), part.begin(), part.end());
-        return all;
-    }
 };
 
 TEST_F(send_labels_test, copy_with_counts_forms_the_target_label_again) {
     start(true, false);
     EXPECT_EQ(labels(), (std::vector<std::string>{"1. Inbox (4)", "2. Rock (0)", "3. Jazz (1)"}));
     by_index.execute_for(1, selected, quorvel::caller_playlist_view);
-    EXPECT_EQ(host.take_calls(), join({delivery, target_label}));
+    EXPECT_EQ(host.take_calls(), joined({delivery, target_label}));
     EXPECT_EQ(labels(), (std::vector<std::string>{"1. Inbox (4)", "2. Rock (2)", "3. Jazz (1)"}));
 }
 
@@ -87,7 +62,7 @@ TEST_F(send_labels_test, move_with_counts_forms_the_target_and_source_labels_aga
     start(true, true);
     by_index.execute_for(1, selected, quorvel::caller_playlist_view);
     EXPECT_EQ(host.take_calls(),
-              join({source_index, removal, delivery, target_label, source_label}));
+              joined({source_index, removal, delivery, target_label, source_label}));
     EXPECT_EQ(labels(), (std::vector<std::string>{"1. Inbox (2)", "2. Rock (2)", "3. Jazz (1)"}));
 }
 
@@ -104,7 +79,7 @@ TEST_F(send_labels_test, without_counts_a_send_only_delivers) {
         start(false, move);
         const std::vector<std::string> before = labels();
         by_index.execute_for(1, selected, quorvel::caller_playlist_view);
-        EXPECT_EQ(host.take_calls(), move ? join({removal, delivery}) : delivery);
+        EXPECT_EQ(host.take_calls(), move ? joined({removal, delivery}) : delivery);
         EXPECT_EQ(labels(), before);
         host.active = 0;
     }
@@ -117,11 +92,11 @@ TEST_F(send_labels_test, failed_activation_forms_only_the_source_label_again) {
     // The removed tracks go back into the source, which is still active.
     const call_log source_active = {"find_service roster 0", "playlist_name 0",
                                     "find_service roster 0", "active_index", "item_count"};
-    EXPECT_EQ(host.take_calls(), join({source_index,
-                                       removal,
-                                       {"find_service roster 0", "activate 1"},
-                                       {"insert_handles 0 -1 0 1"},
-                                       source_active}));
+    EXPECT_EQ(host.take_calls(), joined({source_index,
+                                         removal,
+                                         {"find_service roster 0", "activate 1"},
+                                         {"insert_handles 0 -1 0 1"},
+                                         source_active}));
     EXPECT_EQ(labels(), (std::vector<std::string>{"1. Inbox (4)", "2. Rock (0)", "3. Jazz (1)"}));
 }
 

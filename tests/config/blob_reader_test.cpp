@@ -1,4 +1,4 @@
-#include "commands/entry_table.h"
+#include "commands/playlist_watcher.h"
 #include "config/blob.h"
 #include "config/variables.h"
 #include "tests/support/component_state.h"
@@ -139,8 +139,11 @@ TEST_F(blob_reader_test, record_order_does_not_matter) {
 TEST_F(blob_reader_test, loading_rebuilds_nothing) {
     testing_support::fake_host host(testing_support::recording::on);
     testing_support::connect_component(host);
-    relayvo::playlist_count = 2;
-    relayvo::rebuild_entries();
+    relayvo::playlist_watcher watcher(relayvo::entries);
+    for (const char* name : {"Rock", "Jazz"}) {
+        host.add_playlist(name);
+        watcher.on_playlist_created(0, name, 4);
+    }
     const std::string label = relayvo::entries.label(1);
     host.take_calls();
 
@@ -154,7 +157,7 @@ TEST_F(blob_reader_test, loading_rebuilds_nothing) {
     EXPECT_EQ(relayvo::entries.label_count(), 2u);
     EXPECT_EQ(relayvo::entries.label(1), label);
     EXPECT_EQ(relayvo::entries.path_count(), 0u);
-    EXPECT_FALSE(relayvo::entries.name_paths_enabled);
+    EXPECT_FALSE(relayvo::entries.name_paths_enabled());
 
     testing_support::disconnect_component();
 }

@@ -3,8 +3,6 @@
 #include "tests/support/config_bytes.h"
 #include "utf8api/utf8api.h"
 
-#include <algorithm>
-
 namespace settings_testing {
 
 loaded_component::loaded_component(const std::string& path) {
@@ -36,11 +34,8 @@ std::string loaded_component::label(std::uint32_t index) {
     return out.text;
 }
 
-int loaded_component::rebuilds() {
-    // A rebuild asks for the active index once per playlist.
-    testing_support::call_log calls = host.take_calls();
-    return static_cast<int>(std::count(calls.begin(), calls.end(), "active_index") /
-                            static_cast<std::ptrdiff_t>(host.playlists.size()));
+long loaded_component::rebuilds() {
+    return testing_support::rebuilds_in(host.take_calls());
 }
 
 std::vector<std::uint8_t> loaded_component::saved_blob() {

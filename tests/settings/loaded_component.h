@@ -28,7 +28,7 @@ public:
     // The label of by-index command `index`, as the context menu shows it.
     std::string label(std::uint32_t index);
     // Rebuilds counted since construction or the last call.
-    int rebuilds();
+    long rebuilds();
     // The saved value bytes of each variable, by key.
     std::map<std::string, std::vector<std::uint8_t>> saved();
     // The whole blob a save writes.

@@ -120,7 +120,7 @@ protected:
         };
 
         r.failed_in_load = in_step([] { config_support::load_blob(stored_blob()); });
-        relayvo::playlist_watcher watcher;
+        relayvo::playlist_watcher watcher(relayvo::entries);
         for (std::uint32_t i = 0; i < 3; ++i)
             watcher.on_playlist_created(i, host.playlists[i].name.c_str(), 0);
         host.playlists[2].name = "Cool Jazz";
@@ -132,11 +132,11 @@ protected:
 
         HWND page = relayvo::settings_page{}.create_window(frame.window());
         EXPECT_NE(page, nullptr);
-        std::size_t host_calls = host.calls.size();
+        host.take_calls();
         r.failed_in_typing = in_step([&] {
             uHeadlessType(GetDlgItem(page, IDC_GROUP_NAME), "Typed name that is long enough");
         });
-        r.typing_rebuilt = host.calls.size() != host_calls;
+        r.typing_rebuilt = testing_support::rebuilds_in(host.take_calls()) > 0;
         uHeadlessClick(GetDlgItem(page, IDC_FORCE_ON));
         DestroyWindow(page);
         before_save = calls();
@@ -153,7 +153,7 @@ protected:
         std::vector<void*> target = host.playlists[1].items;
         std::vector<void*> other = host.playlists[2].items;
         testing_support::handle_vector selected(host.selection);
-        relayvo::index_commands by_index;
+        relayvo::index_commands by_index(relayvo::entries);
         by_index.execute_for(1, selected, quorvel::caller_playlist_view);
         if (host.playlists[1].items != target) {
             target.insert(target.end(), selected.items.begin(), selected.items.end());

@@ -99,7 +99,7 @@ TEST_F(settings_page_test, typing_after_opening_is_stored_again) {
     EXPECT_EQ(component.rebuilds(), 1);
 }
 
-TEST_F(settings_page_test, each_click_stores_the_state_and_rebuilds_when_texts_depend_on_it) {
+TEST_F(settings_page_test, each_click_stores_the_state_and_rebuilds_unless_force_on_or_move_files) {
     HWND page = component.open_page();
     for (const box& b : boxes) {
         uHeadlessClick(GetDlgItem(page, b.id));

@@ -9,13 +9,11 @@ namespace testing_support {
 void connect_component(quorvel::host_api& host) {
     config_support::set_values({});
     disconnect_component();
-    relayvo::entries.name_paths_enabled = false;
     relayvo::connect_host(&host, nullptr);
 }
 
 void disconnect_component() {
-    relayvo::entries.clear();
-    relayvo::playlist_count = 0;
+    renew(relayvo::entries);
     relayvo::forget_active_playlist();
     relayvo::connect_host(nullptr, nullptr);
 }

@@ -18,7 +18,9 @@ bool should_fail() {
 
 void* counted_allocate(std::size_t size) {
     ++active->allocations;
-    return should_fail() ? nullptr : std::malloc(size);
+    void* block = should_fail() ? nullptr : std::malloc(size);
+    if (block) ++active->held;
+    return block;
 }
 
 void* counted_reallocate(void* data, std::size_t size) {
@@ -28,6 +30,7 @@ void* counted_reallocate(void* data, std::size_t size) {
 
 void counted_release(void* data) {
     ++active->releases;
+    --active->held;
     std::free(data);
 }
 
@@ -45,10 +48,16 @@ counting_heap::~counting_heap() {
     active = nullptr;
 }
 
-void counting_heap::fail_call(std::size_t n) { calls_until_failure = n; }
+void counting_heap::fail_call(std::size_t n) {
+    calls_until_failure = n;
+}
 
-void counting_heap::fail_all(bool on) { failing = on; }
+void counting_heap::fail_all(bool on) {
+    failing = on;
+}
 
-void counting_heap::reset() { allocations = reallocations = releases = 0; }
+void counting_heap::reset() {
+    allocations = reallocations = releases = 0;
+}
 
 } // namespace testing_support

@@ -19,7 +19,7 @@ public:
     void fail_call(std::size_t n);
     // Makes every allocate and reallocate fail from now on (or not).
     void fail_all(bool on);
-    // Zeroes the counts.
+    // Zeroes the call counts; held goes on counting.
     void reset();
     // Allocate, reallocate and release calls made so far (releases of null excluded).
     std::size_t total() const { return allocations + reallocations + releases; }
@@ -27,6 +27,8 @@ public:
     std::size_t allocations = 0;
     std::size_t reallocations = 0;
     std::size_t releases = 0;
+    // Blocks got minus blocks released while this heap was in place.
+    std::ptrdiff_t held = 0;
 
 private:
     relayvo::heap_functions previous_;

@@ -54,6 +54,17 @@ quorvel::guid test_guid(std::uint32_t n) {
     return {0x7E570000u + n, 0x1234, 0x5678, {1, 2, 3, 4, 5, 6, 7, static_cast<std::uint8_t>(n)}};
 }
 
+long rebuilds_in(const call_log& calls) {
+    long rebuilds = 0;
+    for (auto call = calls.begin(); call != calls.end(); ++call) {
+        if (*call != "playlist_name 0") continue;
+        auto next = std::find_if(call + 1, calls.end(),
+                                 [](const std::string& c) { return c != "find_service roster 0"; });
+        if (next != calls.end() && *next == "active_index") ++rebuilds;
+    }
+    return rebuilds;
+}
+
 std::int32_t fake_roster::unused_4(std::uint32_t) {
     return host_.note_returning(0, "unused_4");
 }

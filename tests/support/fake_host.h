@@ -25,6 +25,12 @@ namespace testing_support {
 // A command guid: distinct for each n, and unlike every guid of the host contract.
 quorvel::guid test_guid(std::uint32_t n);
 
+// The rebuilds of the entry table in `calls`, with at least one playlist: a
+// rebuild forms playlist 0's label first, asking its name and then the active
+// index. A command path asks the name alone and a rename no name, so neither
+// counts; forming playlist 0's label again after a send would.
+long rebuilds_in(const call_log& calls);
+
 struct fake_playlist {
     std::string name;
     std::vector<void*> items;

@@ -1,8 +1,11 @@
-// Every static object of the component, in the one order that matters: the
-// published list is built head-first, and teardown runs in reverse.
+// The component assembled: every static object, in the one order that
+// matters. The published list is built head-first, and teardown runs in
+// reverse. The configuration offers the client its blob, and the published
+// services are given the one entry table.
 #include "commands/command_sources.h"
 #include "commands/entry_table.h"
 #include "commands/playlist_watcher.h"
+#include "config/blob.h"
 #include "config/variables.h"
 #include "frame/client_object.h"
 #include "frame/version_record.h"
@@ -22,14 +25,14 @@ config_int show_numbers{"show_numbers", 0};
 config_int move_files{"move_files", 0};
 config_text cust_group_name{"cust_group_name", component_name_text};
 
-std::uint32_t playlist_count = 0;
 entry_table entries;
 
-published<index_commands> index_entry{quorvel::command_source_class};
-published<name_commands> name_entry{quorvel::command_source_class};
+published<index_commands> index_entry{quorvel::command_source_class, entries};
+published<name_commands> name_entry{quorvel::command_source_class, entries};
 published<settings_page> settings_entry{quorvel::settings_page_class};
-published<playlist_watcher> watcher_entry{quorvel::playlist_watcher_class};
+published<playlist_watcher> watcher_entry{quorvel::playlist_watcher_class, entries};
 
+client_object client{{write_blob, read_blob}};
 module_location module_texts;
 
 } // namespace relayvo
