@@ -8,11 +8,6 @@ namespace bench {
 
 namespace {
 
-quorvel::playlist_roster* roster(quorvel::host_api& host) {
-    return static_cast<quorvel::playlist_roster*>(
-        host.find_service(quorvel::playlist_roster_class, 0));
-}
-
 std::int32_t item_count(quorvel::host_api& host, std::uint32_t index) {
     if (roster(host)->active_index() == static_cast<std::int32_t>(index)) {
         auto* active = static_cast<quorvel::active_playlist*>(

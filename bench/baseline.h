@@ -24,6 +24,7 @@ public:
     bool display(testing_support::fake_host& host, std::uint32_t index,
                  quorvel::handle_list& tracks, quorvel::text_buffer& out,
                  const quorvel::guid& caller);
+    std::uint32_t command_count() const { return static_cast<std::uint32_t>(labels.size()); }
 
     std::vector<std::string> labels;
     std::vector<std::string> paths;

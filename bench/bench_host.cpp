@@ -1,5 +1,7 @@
 #include "bench/bench_host.h"
 
+#include "quorvel/playlists.h"
+
 #include <string>
 
 namespace bench {
@@ -16,6 +18,11 @@ void add_playlists(testing_support::fake_host& host, std::uint32_t count) {
         testing_support::fake_playlist made = made_playlist(i);
         host.add_playlist(made.name).roster_count = made.roster_count;
     }
+}
+
+quorvel::playlist_roster* roster(quorvel::host_api& host) {
+    return static_cast<quorvel::playlist_roster*>(
+        host.find_service(quorvel::playlist_roster_class, 0));
 }
 
 } // namespace bench

@@ -14,5 +14,7 @@ namespace bench {
 testing_support::fake_playlist made_playlist(std::uint32_t n);
 // Gives `host` `count` playlists; the first is active and holds no items.
 void add_playlists(testing_support::fake_host& host, std::uint32_t count);
+// The host's playlist roster, looked up afresh as the component looks it up.
+quorvel::playlist_roster* roster(quorvel::host_api& host);
 
 } // namespace bench
