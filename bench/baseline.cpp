@@ -1,5 +1,6 @@
 #include "bench/baseline.h"
 
+#include "bench/bench_host.h"
 #include "quorvel/commands.h"
 
 #include <cstdio>
@@ -66,11 +67,7 @@ void plain_table::rename(testing_support::fake_host& host, std::uint32_t index, 
 bool plain_table::display(testing_support::fake_host& host, std::uint32_t index,
                           quorvel::handle_list& tracks, quorvel::text_buffer& out,
                           const quorvel::guid& caller) {
-    if (tracks.count() == 0) return false;
-    if (caller == quorvel::caller_playlist_view &&
-        roster(host)->active_index() == static_cast<std::int32_t>(index))
-        return false;
-    if (index >= labels.size()) return false;
+    if (!shown(host, index, tracks, caller, command_count())) return false;
     out.assign(labels[index].c_str(), quorvel::unbounded);
     return true;
 }

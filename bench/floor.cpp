@@ -1,7 +1,6 @@
 #include "bench/floor.h"
 
 #include "bench/bench_host.h"
-
 #include "quorvel/commands.h"
 #include "quorvel/playlists.h"
 
@@ -51,11 +50,7 @@ void floor_table::rename(testing_support::fake_host& host, std::uint32_t index, 
 bool floor_table::display(testing_support::fake_host& host, std::uint32_t index,
                           quorvel::handle_list& tracks, quorvel::text_buffer& out,
                           const quorvel::guid& caller) {
-    if (tracks.count() == 0) return false;
-    if (caller == quorvel::caller_playlist_view &&
-        roster(host)->active_index() == static_cast<std::int32_t>(index))
-        return false;
-    if (index >= playlists_) return false;
+    if (!shown(host, index, tracks, caller, playlists_)) return false;
     out.assign("", quorvel::unbounded);
     return true;
 }

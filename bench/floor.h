@@ -4,33 +4,30 @@
 // faster than making these calls.
 #pragma once
 
-#include "bench/options.h"
-#include "quorvel/containers.h"
-#include "tests/support/fake_host.h"
+#include "bench/table.h"
 #include "tests/support/host_containers.h"
 
 #include <cstdint>
 
 namespace bench {
 
-// Keeps no text: every result the host gives is folded into one value that
-// the benchmark keeps, so that link-time optimisation cannot drop a call.
-class floor_table {
+// A rebuild makes, for each playlist, the calls for its name, the active
+// index and its item count, then asks each name again where paths are kept;
+// a rename asks the active index and the item count; a menu query makes the
+// calls before its text and hands the host the empty text, since the floor
+// keeps no label. It keeps no text: every result the host gives is folded
+// into one value that the benchmark keeps, so that link-time optimisation
+// cannot drop a call.
+class floor_table final : public table {
 public:
-    // A rebuild's calls for `playlists` playlists: the name, the active index
-    // and the item count of each, then each name again where paths are kept.
-    void rebuild(testing_support::fake_host& host, std::uint32_t playlists, const options& o);
-    // A rename's calls: the active index and the item count of playlist `index`.
+    void rebuild(testing_support::fake_host& host, std::uint32_t playlists,
+                 const options& o) override;
     void rename(testing_support::fake_host& host, std::uint32_t index, const char* name,
-                const options& o);
-    // A menu query's calls: the selection's count, the active index when
-    // asked from the playlist view, and the display text, which is empty
-    // since the floor keeps no label.
+                const options& o) override;
     bool display(testing_support::fake_host& host, std::uint32_t index,
                  quorvel::handle_list& tracks, quorvel::text_buffer& out,
-                 const quorvel::guid& caller);
-    // The playlists of the last rebuild, one command each.
-    std::uint32_t command_count() const { return playlists_; }
+                 const quorvel::guid& caller) override;
+    std::uint32_t command_count() const override { return playlists_; } // one per playlist
 
 private:
     // The item count of playlist `index`, asked as the component asks it.
