@@ -4,8 +4,9 @@ namespace relayvo {
 
 namespace {
 
-// The action for texts of one playlist, `was` and `now` having the same name.
-inline cell_action action_for_same_name(const text_source& was, const text_source& now) {
+// The action for texts of one playlist, the name aside: the pieces around the
+// name are compared first, since they alone differ after a settings change.
+inline cell_action action_apart_from_name(const text_source& was, const text_source& now) {
     if (was.width != now.width || was.count != now.count || was.group != now.group)
         return cell_action::form;
     // Equal widths: both show a number, or neither does and both are 0.
@@ -20,8 +21,9 @@ bool same_playlist(const text_source& was, const text_source* now) {
 } // namespace
 
 cell_action action_for(const text_source* was, const text_source* now) {
-    if (!was || !now || was->name != now->name) return cell_action::form;
-    return action_for_same_name(*was, *now);
+    if (!was || !now) return cell_action::form;
+    cell_action action = action_apart_from_name(*was, *now);
+    return action == cell_action::form || was->name == now->name ? action : cell_action::form;
 }
 
 cell_plan::cell_plan(const held_sources& old, std::uint32_t old_count, std::uint32_t new_count)
@@ -32,17 +34,22 @@ cell_plan::step cell_plan::next(const text_source* now) {
     std::uint32_t j = next_old_;
     text_source was;
     bool whole = j < old_count_ && old_.source(j, was);
+    if (to_make_ == 0 && to_free_ == 0) { // the cells stay in place
+        ++next_old_;
+        return {none, j, action_for(whole ? &was : nullptr, now)};
+    }
     if (whole && same_playlist(was, now)) {
         ++next_old_;
-        return {none, j, action_for_same_name(was, *now)};
+        return {none, j, action_apart_from_name(was, *now)};
     }
     // A removed playlist's cell: the one after it holds this position's playlist.
-    text_source after;
-    if (to_free_ > 0 && j + 1 < old_count_ && old_.source(j + 1, after) &&
-        same_playlist(after, now)) {
-        --to_free_;
-        next_old_ += 2;
-        return {j, j + 1, action_for_same_name(after, *now)};
+    if (to_free_ > 0 && j + 1 < old_count_) {
+        text_source after;
+        if (old_.source(j + 1, after) && same_playlist(after, now)) {
+            --to_free_;
+            next_old_ += 2;
+            return {j, j + 1, action_apart_from_name(after, *now)};
+        }
     }
     // A created playlist, taken to be this one since the old cell here holds another.
     if (to_make_ > 0) {

@@ -22,10 +22,6 @@ entry_cell::~entry_cell() {
     heap_release(text_);
 }
 
-const char* entry_cell::text() const {
-    return or_empty(text_);
-}
-
 bool entry_cell::source(text_source& out) const {
     if (name_offset_ == no_source) return false;
     const char* text = or_empty(text_);

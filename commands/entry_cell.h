@@ -3,6 +3,7 @@
 #pragma once
 
 #include "commands/cell_plan.h"
+#include "text/plain_text.h"
 
 #include <cstdint>
 
@@ -26,7 +27,7 @@ public:
     entry_cell& operator=(const entry_cell&) = delete;
 
     // The text, or the empty text.
-    const char* text() const;
+    const char* text() const { return or_empty(text_); }
     // What the text was formed from, its group and name read from the text
     // itself; false when the cell holds no whole text.
     bool source(text_source& out) const;
