@@ -10,15 +10,37 @@ namespace host {
 
 namespace {
 
+// The help's lines fit a terminal of this width.
+constexpr std::size_t help_width = 80;
+// Where the verbs' summaries start.
+constexpr std::size_t summary_column = 26;
+
 void help(verb_context& c, const input_line& line) {
     expect_words(line, 0, 0);
-    c.app.out << "commands (positions count from 1; NAME, TEXT, PATH and LABEL take the rest of "
-                 "the line; '#' starts a comment):\n";
+    c.app.out << "Positions count from 1; a playlist can also be named where a position\n"
+                 "goes. NAME, TEXT, PATH and LABEL take the rest of the line. Quote words\n"
+                 "with spaces; inside quotes, \\\" and \\\\ stand for \" and \\. A line starting\n"
+                 "with #, or a # standing alone as a word, starts a comment.\n";
     for (const verb& v : all_verbs()) {
-        std::string head = std::string(v.name) + (*v.usage ? " " : "") + v.usage;
-        char line_text[40];
-        std::snprintf(line_text, sizeof line_text, "  %-32s", head.c_str());
-        c.app.out << line_text << ' ' << v.summary << '\n';
+        std::string text = "  " + std::string(v.name) + (*v.usage ? " " : "") + v.usage;
+        text += text.size() + 2 > summary_column ? "\n" + std::string(summary_column, ' ')
+                                                 : std::string(summary_column - text.size(), ' ');
+        // The summary, wrapped at spaces.
+        std::size_t column = summary_column;
+        std::istringstream words(v.summary);
+        bool first = true;
+        for (std::string word; words >> word; first = false) {
+            if (!first && column + 1 + word.size() > help_width) {
+                text += "\n" + std::string(summary_column, ' ');
+                column = summary_column;
+            } else if (!first) {
+                text += ' ';
+                ++column;
+            }
+            text += word;
+            column += word.size();
+        }
+        c.app.out << text << '\n';
     }
 }
 
@@ -52,6 +74,11 @@ void save(verb_context& c, const input_line& line) {
     if (std::string error = c.app.save(); !error.empty()) throw verb_error(error);
 }
 
+void fresh(verb_context& c, const input_line& line) {
+    expect_words(line, 0, 0);
+    if (std::string error = c.app.fresh(); !error.empty()) throw verb_error(error);
+}
+
 void store_listing(verb_context& c, const input_line& line) {
     expect_words(line, 0, 0);
     for (const std::string& text : c.app.settings_store().listing())
@@ -79,11 +106,14 @@ std::vector<verb> session_verbs() {
     return {
         {"help", "", "this list", help},
         {"about", "", "the component's interface version, services and version record", about},
-        {"save", "", "save the component's settings to the store", save},
+        {"save", "", "save the component's settings and the playlists", save},
         {"store", "", "the saved store byte by byte, and any damaged store kept aside",
          store_listing},
         {"restart", "", "save, unload the component and load it again", restart},
         {"load", "PATH", "save, unload, and load the component library at PATH", load},
+        {"fresh", "",
+         "a fresh profile: the component's default settings and one empty playlist, saved",
+         fresh},
         {"quit", "", "save and leave (so does the end of the input)", quit},
     };
 }

@@ -154,10 +154,10 @@ TEST_F(store_test, listing_shows_every_byte_and_the_stores_kept_aside) {
 }
 
 TEST_F(store_test, missing_profile_folder_is_made) {
-    host::store s(folder / "new" / "profile");
-    EXPECT_EQ(s.make_folder(), "");
-    EXPECT_TRUE(fs::is_directory(folder / "new" / "profile"));
-    EXPECT_EQ(s.make_folder(), "");
+    fs::path profile = folder / "new" / "profile";
+    EXPECT_EQ(host::prepare_profile_folder(profile), "");
+    EXPECT_TRUE(fs::is_directory(profile));
+    EXPECT_EQ(host::prepare_profile_folder(profile), "");
 }
 
 TEST_F(store_test, file_as_profile_folder_is_reported_and_left_alone) {
@@ -165,11 +165,11 @@ TEST_F(store_test, file_as_profile_folder_is_reported_and_left_alone) {
     write(file, two_records);
     host::store s(file);
     std::string problem = "the profile folder " + file.string() + " is not a folder";
-    EXPECT_EQ(s.make_folder(), problem);
+    EXPECT_EQ(host::prepare_profile_folder(file), problem);
     EXPECT_EQ(s.save(one_record("replace")), problem);
     host::store::reading r = s.read();
     EXPECT_FALSE(r.bytes);
-    EXPECT_EQ(r.report, "store: no profile folder to read; the component starts with its defaults");
+    EXPECT_EQ(r.report, "");
     EXPECT_EQ(read(file), two_records);
 }
 
@@ -177,7 +177,7 @@ TEST_F(store_test, unreachable_profile_folder_is_reported_with_the_reason) {
     write(folder / "relayvo.cfg", two_records);
     fs::path below_a_file = folder / "relayvo.cfg" / "profile";
     host::store s(below_a_file);
-    std::string problem = s.make_folder();
+    std::string problem = host::prepare_profile_folder(below_a_file);
     std::string start = "cannot make the profile folder " + below_a_file.string() + ": ";
     ASSERT_EQ(problem.substr(0, start.size()), start);
     EXPECT_GT(problem.size(), start.size());
