@@ -16,20 +16,19 @@ std::string module_name_of(const std::string& path) {
 }
 
 host_app::host_app(std::string library_path, std::filesystem::path profile, std::ostream& output)
-    : out(output), library_path_(std::move(library_path)), store_(profile),
-      playlists_(profile) {}
+    : out(output), library_path_(std::move(library_path)), store_(profile), playlists_(profile) {}
 
 host_app::~host_app() {
     session.unload();
 }
 
 std::string host_app::open_profile() {
-    std::string problem = prepare_profile_folder(store_.folder());
-    if (!problem.empty()) {
-        store_.refuse(problem);
-        playlists_.refuse(problem);
+    profile_problem_ = prepare_profile_folder(store_.folder());
+    if (!profile_problem_.empty()) {
+        store_.refuse(profile_problem_);
+        playlists_.refuse(profile_problem_);
     }
-    return problem;
+    return profile_problem_;
 }
 
 std::string host_app::load_playlists() {
@@ -62,6 +61,7 @@ std::string host_app::start(const std::string& path, bool stored) {
     if (std::string error = session.open(path); !error.empty()) return error;
     std::string module = module_name_of(path);
     store_.use(module);
+    if (!profile_problem_.empty()) store_.refuse(profile_problem_);
     store::reading reading;
     if (stored) reading = store_.read();
     if (!reading.report.empty()) out << reading.report << '\n';

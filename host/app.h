@@ -78,6 +78,7 @@ private:
     std::string library_path_;
     store store_;
     playlist_file playlists_;
+    std::string profile_problem_; // why the profile folder cannot hold the host's files
 };
 
 // The module name of a component library: its file name without the

@@ -103,8 +103,8 @@ bool open_script(const std::string& path, std::ifstream& script) {
     errno = 0;
     script.open(path, std::ios::binary);
     if (!script) {
-        std::cerr << "quorvel-host: cannot read the script " << path << ": "
-                  << std::strerror(errno) << '\n';
+        std::cerr << "quorvel-host: cannot read the script " << path << ": " << std::strerror(errno)
+                  << '\n';
         return false;
     }
     return true;
@@ -131,7 +131,8 @@ int main(int argc, char** argv) {
     if (!o.script.empty() && !open_script(o.script, script)) return 2;
     if (o.trace) host::trace::enable(std::cout);
 
-    host::host_app app(o.library, o.profile ? std::filesystem::path(*o.profile) : host::default_profile(),
+    host::host_app app(o.library,
+                       o.profile ? std::filesystem::path(*o.profile) : host::default_profile(),
                        std::cout);
     // Said once, before anything is done, not only when the first save fails.
     if (std::string problem = app.open_profile(); !problem.empty())
@@ -153,7 +154,9 @@ int main(int argc, char** argv) {
             std::make_unique<host::stream_lines>(o.script.empty() ? std::cin : script, std::cout);
     using mode = host::shell::mode;
     host::shell shell(app, std::cerr,
-                      interactive ? mode::prompt : o.keep_going ? mode::keep_going : mode::script,
+                      interactive    ? mode::prompt
+                      : o.keep_going ? mode::keep_going
+                                     : mode::script,
                       o.script.empty() ? "stdin" : o.script, !o.script.empty());
     if (interactive) std::cout << "type help for the commands, quit to leave\n";
     host::stop_signals::catch_them();

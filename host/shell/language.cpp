@@ -20,8 +20,8 @@ input_line::input_line(const std::string& line) : line_(line) {
         while (i < line_.size() && space(line_[i]))
             ++i;
         // A '#' alone as a word ends the line: what follows is a comment.
-        bool comment_mark = i < line_.size() && line_[i] == '#' &&
-                            (i + 1 == line_.size() || space(line_[i + 1]));
+        bool comment_mark =
+            i < line_.size() && line_[i] == '#' && (i + 1 == line_.size() || space(line_[i + 1]));
         if (i == line_.size() || comment_mark) break;
         starts_.push_back(i);
         std::string word;

@@ -143,13 +143,13 @@ void select(verb_context& c, const input_line& line) {
 
 std::vector<verb> playlist_verbs() {
     return {
-        {"list", "", "the playlists: position, name, items, active mark (*), selection", list},
+        {"list", "", "the playlists, their items and selection; * is active", list},
         {"new", "NAME", "create a playlist at the end", create},
         {"rename", "POS NAME", "rename a playlist", rename},
         {"remove", "POS", "remove a playlist", remove},
         {"move", "FROM TO", "move a playlist to another position", move},
         {"activate", "POS", "make a playlist the active one", activate},
-        {"add", "TITLE...", "append tracks to the active playlist (quote titles with spaces)", add},
+        {"add", "TITLE...", "append tracks to the active playlist", add},
         {"tracks", "[POS]", "the tracks of a playlist (the active one by default)", tracks},
         {"select", "POS...|all|none", "choose the selected tracks of the active playlist", select},
     };

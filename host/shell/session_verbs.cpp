@@ -3,16 +3,14 @@
 #include "shell/verbs.h"
 #include "trace/guid_text.h"
 
-#include <cstdio>
 #include <sstream>
 
 namespace host {
 
 namespace {
 
-// The help's lines fit a terminal of this width.
-constexpr std::size_t help_width = 80;
-// Where the verbs' summaries start.
+// Where the verbs' summaries start; a usage too wide for it has a line of its
+// own. The summaries are short enough for help to fit 80 columns.
 constexpr std::size_t summary_column = 26;
 
 void help(verb_context& c, const input_line& line) {
@@ -22,25 +20,12 @@ void help(verb_context& c, const input_line& line) {
                  "with spaces; inside quotes, \\\" and \\\\ stand for \" and \\. A line starting\n"
                  "with #, or a # standing alone as a word, starts a comment.\n";
     for (const verb& v : all_verbs()) {
-        std::string text = "  " + std::string(v.name) + (*v.usage ? " " : "") + v.usage;
-        text += text.size() + 2 > summary_column ? "\n" + std::string(summary_column, ' ')
-                                                 : std::string(summary_column - text.size(), ' ');
-        // The summary, wrapped at spaces.
-        std::size_t column = summary_column;
-        std::istringstream words(v.summary);
-        bool first = true;
-        for (std::string word; words >> word; first = false) {
-            if (!first && column + 1 + word.size() > help_width) {
-                text += "\n" + std::string(summary_column, ' ');
-                column = summary_column;
-            } else if (!first) {
-                text += ' ';
-                ++column;
-            }
-            text += word;
-            column += word.size();
-        }
-        c.app.out << text << '\n';
+        std::string head = "  " + std::string(v.name) + (*v.usage ? " " : "") + v.usage;
+        c.app.out << head
+                  << (head.size() + 2 > summary_column
+                          ? "\n" + std::string(summary_column, ' ')
+                          : std::string(summary_column - head.size(), ' '))
+                  << v.summary << '\n';
     }
 }
 
@@ -105,15 +90,12 @@ void quit(verb_context& c, const input_line& line) {
 std::vector<verb> session_verbs() {
     return {
         {"help", "", "this list", help},
-        {"about", "", "the component's interface version, services and version record", about},
+        {"about", "", "the component's interface, services, version record", about},
         {"save", "", "save the component's settings and the playlists", save},
-        {"store", "", "the saved store byte by byte, and any damaged store kept aside",
-         store_listing},
+        {"store", "", "the saved settings byte by byte, and those kept aside", store_listing},
         {"restart", "", "save, unload the component and load it again", restart},
         {"load", "PATH", "save, unload, and load the component library at PATH", load},
-        {"fresh", "",
-         "a fresh profile: the component's default settings and one empty playlist, saved",
-         fresh},
+        {"fresh", "", "a fresh profile: default settings, one empty playlist", fresh},
         {"quit", "", "save and leave (so does the end of the input)", quit},
     };
 }

@@ -90,7 +90,8 @@ void page(verb_context& c, const input_line& line) {
     c.app.session.adopt(window);
     c.app.page = window;
     std::vector<uControlState> controls = controls_of(window);
-    c.app.out << "page " << name << ": " << count_of(controls.size(), "control", "controls") << '\n';
+    c.app.out << "page " << name << ": " << count_of(controls.size(), "control", "controls")
+              << '\n';
     for (const uControlState& s : controls)
         c.app.out << control_line(s) << '\n';
 }
@@ -133,9 +134,9 @@ void type(verb_context& c, const input_line& line) {
 std::vector<verb> settings_verbs() {
     return {
         {"prefs", "", "the preferences tree: branches and pages", prefs},
-        {"page", "[NAME]", "open a preferences page (the component's) and show its controls", page},
+        {"page", "[NAME]", "open a preferences page; shows ids and captions", page},
         {"click", "ID|WORD", "click a check box by its id or a word of its caption", click},
-        {"type", "TEXT", "type TEXT into the open page's text field (\"\" empties it)", type},
+        {"type", "TEXT", "type into the page's text field (\"\" empties it)", type},
     };
 }
 

@@ -42,9 +42,8 @@ std::string unknown_verb(const std::string& name) {
             best = d;
             nearest = &v;
         }
-    return "unknown command" +
-           (nearest ? std::string("; did you mean ") + nearest->name + "?"
-                    : std::string(" (help lists the commands)"));
+    return "unknown command" + (nearest ? std::string("; did you mean ") + nearest->name + "?"
+                                        : std::string(" (help lists the commands)"));
 }
 
 } // namespace

@@ -43,8 +43,8 @@ char* next_completion(const char*, int state) {
 
 char** complete(const char* text, int start, int) {
     rl_attempted_completion_over = 1; // never file names
-    offered = completions(*completing_for, std::string(rl_line_buffer, static_cast<std::size_t>(start)),
-                          text);
+    offered = completions(*completing_for,
+                          std::string(rl_line_buffer, static_cast<std::size_t>(start)), text);
     return rl_completion_matches(text, next_completion);
 }
 
@@ -121,8 +121,8 @@ private:
         errno = 0;
         if (write_history(history_file_.string().c_str()) != 0 && !history_failed_) {
             history_failed_ = true;
-            errors_ << "quorvel-host: cannot save the history to " << history_file_.string()
-                    << ": " << std::strerror(errno ? errno : EIO) << '\n';
+            errors_ << "quorvel-host: cannot save the history to " << history_file_.string() << ": "
+                    << std::strerror(errno ? errno : EIO) << '\n';
         }
     }
 
@@ -137,9 +137,10 @@ private:
 
 #endif
 
-std::unique_ptr<line_source> terminal_lines(host_app& app, const std::string& prompt,
-                                            [[maybe_unused]] const std::filesystem::path& history_file,
-                                            [[maybe_unused]] std::ostream& errors) {
+std::unique_ptr<line_source>
+terminal_lines(host_app& app, const std::string& prompt,
+               [[maybe_unused]] const std::filesystem::path& history_file,
+               [[maybe_unused]] std::ostream& errors) {
 #if defined(_WIN32)
     return std::make_unique<stream_lines>(std::cin, app.out, prompt);
 #else

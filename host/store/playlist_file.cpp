@@ -42,7 +42,8 @@ std::string playlist_file::load(playlist_model& model) {
     profile_file::contents stored = file_.read();
     if (stored.state == profile_file::contents::missing) return {};
     if (stored.state == profile_file::contents::unreadable)
-        return "playlists: " + stored.problem + "; the host starts with its own, and saves are refused";
+        return "playlists: " + stored.problem +
+               "; the host starts with its own, and saves are refused";
     json document = json::parse(stored.bytes.begin(), stored.bytes.end(), nullptr, false);
     std::string problem = document.is_discarded() ? "not JSON" : model_from(document, model);
     if (problem.empty()) return file_.refusal().empty() ? "" : "playlists: " + file_.refusal();

@@ -46,7 +46,8 @@ bool read_only(const fs::path& target) {
 std::string prepare_profile_folder(const fs::path& folder) {
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
-        if (fs::exists(folder, ec)) return "the profile folder " + folder.string() + " is not a folder";
+        if (fs::exists(folder, ec))
+            return "the profile folder " + folder.string() + " is not a folder";
         fs::create_directories(folder, ec);
         if (ec) return "cannot make the profile folder " + folder.string() + ": " + ec.message();
     }
@@ -80,7 +81,8 @@ profile_file::contents profile_file::peek() const {
                 c.bytes.insert(c.bytes.end(), buffer, buffer + got);
             if (!std::ferror(in.get())) c.state = contents::read;
         }
-        if (c.state != contents::read) c.problem = "cannot read " + file.string() + ": " + system_reason();
+        if (c.state != contents::read)
+            c.problem = "cannot read " + file.string() + ": " + system_reason();
     }
     if (c.state == contents::unreadable) c.bytes.clear();
     return c;
@@ -103,7 +105,8 @@ std::string profile_file::write(const std::vector<std::uint8_t>& bytes) const {
     fs::path target = target_of(path());
     if (read_only(target)) return target.string() + " is read-only, so it is left as it is";
     std::error_code ec;
-    if (fs::is_directory(target, ec)) return "cannot replace " + target.string() + ": it is a folder";
+    if (fs::is_directory(target, ec))
+        return "cannot replace " + target.string() + ": it is a folder";
     fs::path temporary = target;
     temporary += ".new";
     {
