@@ -46,7 +46,7 @@ std::string playlist_file::load(playlist_model& model) {
                "; the host starts with its own, and saves are refused";
     json document = json::parse(stored.bytes.begin(), stored.bytes.end(), nullptr, false);
     std::string problem = document.is_discarded() ? "not JSON" : model_from(document, model);
-    if (problem.empty()) return file_.refusal().empty() ? "" : "playlists: " + file_.refusal();
+    if (problem.empty()) return stored.note.empty() ? "" : "playlists: " + stored.note;
     return "playlists: " + file_.name() + " is damaged (" + problem + "); " + file_.keep_aside() +
            "; the host starts with its own";
 }

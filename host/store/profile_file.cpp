@@ -94,7 +94,8 @@ profile_file::contents profile_file::read() {
     if (c.state == contents::unreadable) {
         refuse(file.string() + " could not be read at start, so it is not written over");
     } else if (read_only(target_of(file))) {
-        refuse(file.string() + " is read-only, so it is left as it is");
+        c.note = file.string() + " is read-only, so it is left as it is";
+        refuse(c.note);
     }
     return c;
 }

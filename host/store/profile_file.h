@@ -33,6 +33,7 @@ public:
         enum { missing, read, unreadable } state = missing;
         std::vector<std::uint8_t> bytes;
         std::string problem; // when unreadable: one line with the path and the reason
+        std::string note;    // when read but read-only: that saves are refused, and why
     };
     // Reads the file. One that cannot be read is refused writes from now on,
     // and so is one that is read-only.

@@ -99,7 +99,7 @@ store::reading store::read() {
     if (problem.empty()) {
         r.report = "store: " + name + " read, " + count_of(stored.bytes.size(), "byte", "bytes") +
                    " in " + count_of(count_records(stored.bytes), "record", "records");
-        if (refused()) r.report += "; " + file_.refusal();
+        if (!stored.note.empty()) r.report += "; " + stored.note;
     } else {
         r.report = "store: " + name + " is damaged (" + problem + "); " + file_.keep_aside() +
                    "; the component takes what it can read";

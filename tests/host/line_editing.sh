@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# A person at the prompt, in a real terminal: Tab completes a verb, the arrow
-# keys edit the line, and a line typed in one session is recalled in the next
-# from the history in the profile folder.
+# A person at the prompt, in a real terminal: typed UTF-8 arrives whole, Tab
+# completes a verb, a playlist name and a word of a check box's caption, the
+# arrow keys edit the line, Ctrl-C abandons the line being typed without
+# ending the session, and a line typed in one session is recalled in the next
+# from the history in the profile folder, even when the output goes to a pipe.
 #
 #   line_editing.sh HOST LIBRARY WORK_DIR
 #
@@ -14,9 +16,11 @@ if ! command -v tmux >/dev/null; then
     exit 77
 fi
 
+# A UTF-8 terminal, as a user's would be.
+export LC_ALL=C.UTF-8
 rm -rf "$work"
 mkdir -p "$work/profile" "$work/home"
-terminal() { tmux -S "$work/tmux.socket" -f /dev/null "$@"; }
+terminal() { tmux -u -S "$work/tmux.socket" -f /dev/null "$@"; }
 trap 'terminal kill-server 2>/dev/null || true' EXIT
 
 fail() {
@@ -34,12 +38,20 @@ expect() {
     fail "\"$1\" never showed"
 }
 
-# A new session of the host in its own terminal; HOME is a fresh folder so
-# that no personal editor settings take part.
+# Types `keys` literally, then presses Enter.
+enter() {
+    terminal send-keys -t "$session" -l "$1"
+    terminal send-keys -t "$session" Enter
+}
+
+# A new session of the host in its own terminal, its output sent on by
+# `pipe` (none: to the terminal); HOME is a fresh folder so that no personal
+# editor settings take part.
 start() {
     session=$1
+    local pipe=${2:-}
     terminal new-session -d -s "$session" -x 120 -y 40 \
-        "HOME='$work/home' '$host' --library '$library' --profile '$work/profile'; echo '[host ended]'; sleep 30"
+        "HOME='$work/home' '$host' --library '$library' --profile '$work/profile' $pipe; echo \"[host ended \$?]\"; sleep 30"
     expect "quorvel> "
 }
 
@@ -51,21 +63,43 @@ terminal send-keys -t first Enter
 expect "shortcut commands: "
 terminal send-keys -t first -l "new Rck"
 terminal send-keys -t first Left Left
-terminal send-keys -t first -l "o"
-terminal send-keys -t first Enter
+enter "o"
 expect "created 2 Rock"
-terminal send-keys -t first -l "quit"
-terminal send-keys -t first Enter
-expect "[host ended]"
+enter "new Café 🎵"
+expect "created 3 Café 🎵"
+enter "new Ölß"
+expect "created 4 Ölß"
+terminal send-keys -t first -l "activate Ca"
+terminal send-keys -t first Tab Enter
+expect "active: 3 Café 🎵"
+enter "page"
+expect "page Relayvo"
+terminal send-keys -t first -l "click pre"
+terminal send-keys -t first Tab Enter
+expect "1018  check  [x]"
+# Ctrl-C abandons the half-typed line; the session goes on, and its click is
+# saved when it ends.
+terminal send-keys -t first -l "remove 2"
+terminal send-keys -t first C-c
+enter "list"
+expect "playlists: 4"
+enter "quit"
+expect "[host ended 0]"
 [ -s "$work/profile/quorvel-host.history" ] || fail "no history file in the profile folder"
+for name in '"Café 🎵"' '"Ölß"' '"Rock"'; do
+    grep -qF "$name" "$work/profile/playlists.json" || fail "$name was not kept in playlists.json"
+done
 
-# The latest line is quit, the one before it the edited "new Rock".
-start second
+# The latest line is quit, the one before it list. The names and the click
+# came back from the profile. The output goes to a pipe; the prompt and the
+# keys still work, since input is a terminal.
+start second "| cat"
 terminal send-keys -t second Up Up
-expect "quorvel> new Rock"
+expect "quorvel> list"
 terminal send-keys -t second Enter
-expect "created 2 Rock"
-terminal send-keys -t second -l "quit"
-terminal send-keys -t second Enter
-expect "[host ended]"
-echo "completion, editing and history work at the prompt"
+expect "3 Café 🎵: 0 items"
+enter "page"
+expect "1018  check  [x]"
+enter "quit"
+expect "[host ended 0]"
+echo "UTF-8, completion, editing, Ctrl-C and history work at the prompt"

@@ -1,6 +1,8 @@
 // The profile's store: which blobs count as whole records, how a save
-// replaces the file, how a damaged store is kept aside, and a profile folder
-// that cannot hold the store.
+// replaces the file, how a damaged store is kept aside, a store that cannot
+// be read and a profile folder that cannot hold the store; and the playlists
+// kept beside it.
+#include "host/store/playlist_file.h"
 #include "host/store/store.h"
 #include "tests/support/config_bytes.h"
 
@@ -183,4 +185,71 @@ TEST_F(store_test, unreachable_profile_folder_is_reported_with_the_reason) {
     EXPECT_GT(problem.size(), start.size());
     EXPECT_EQ(s.save(two_records), problem);
     EXPECT_EQ(read(folder / "relayvo.cfg"), two_records);
+}
+
+TEST_F(store_test, folder_as_store_is_reported_and_never_replaced) {
+    fs::create_directories(folder / "relayvo.cfg" / "inside");
+    host::store s(folder);
+    host::store::reading r = s.read();
+    EXPECT_FALSE(r.bytes);
+    EXPECT_EQ(r.report, "store: cannot read " + (folder / "relayvo.cfg").string() +
+                            ": it is a folder; the component starts with its defaults, and "
+                            "saves are refused");
+    EXPECT_EQ(s.save(two_records), (folder / "relayvo.cfg").string() +
+                                       " could not be read at start, so it is not written over");
+    EXPECT_TRUE(fs::is_directory(folder / "relayvo.cfg" / "inside"));
+}
+
+TEST_F(store_test, playlists_come_back_as_they_were_saved) {
+    host::playlist_model saved;
+    saved.rename(0, "Caf\xC3\xA9 \xF0\x9F\x8E\xB5");
+    saved.create("C# \"Minor\" \\");
+    saved.create("Empty");
+    host::playlist_model::insert(saved.at(1), 0, {saved.new_track("So What"), saved.new_track("")},
+                                 false);
+    saved.activate(1);
+    ASSERT_EQ(host::playlist_file(folder).save(saved), "");
+
+    host::playlist_model loaded;
+    ASSERT_EQ(host::playlist_file(folder).load(loaded), "");
+    ASSERT_EQ(loaded.count(), 3u);
+    EXPECT_EQ(loaded.active(), 1u);
+    for (std::size_t i = 0; i < saved.count(); ++i) {
+        EXPECT_EQ(loaded.at(i).name, saved.at(i).name);
+        ASSERT_EQ(loaded.at(i).items.size(), saved.at(i).items.size());
+        for (std::size_t t = 0; t < saved.at(i).items.size(); ++t)
+            EXPECT_EQ(loaded.at(i).items[t]->title, saved.at(i).items[t]->title);
+    }
+}
+
+TEST_F(store_test, damaged_playlists_are_kept_aside_and_the_host_keeps_its_own) {
+    struct damaged_case {
+        const char* text;
+        const char* problem;
+    };
+    const damaged_case cases[] = {
+        {"{\"playlists\": [", "not JSON"},
+        {"[]", "not a JSON object"},
+        {"{\"playlists\": 3}", "no list of playlists"},
+        {"{\"playlists\": [{\"tracks\": []}]}", "a playlist without a name"},
+        {"{\"playlists\": [{\"name\": \"A\", \"tracks\": 1}]}",
+         "a playlist's tracks are not a list"},
+        {"{\"playlists\": [{\"name\": \"A\", \"tracks\": [2]}]}", "a track without a title"},
+        {"{\"playlists\": [{\"name\": \"A\"}], \"active\": 1}",
+         "the active playlist is not one of them"},
+    };
+    for (const damaged_case& c : cases) {
+        fs::remove(folder / "playlists.json.damaged");
+        std::ofstream(folder / "playlists.json") << c.text;
+        host::playlist_model model;
+        EXPECT_EQ(host::playlist_file(folder).load(model),
+                  std::string("playlists: playlists.json is damaged (") + c.problem +
+                      "); kept aside as playlists.json.damaged; the host starts with its own")
+            << c.text;
+        ASSERT_EQ(model.count(), 1u) << c.text;
+        EXPECT_EQ(model.at(0).name, "Default") << c.text;
+        EXPECT_FALSE(fs::exists(folder / "playlists.json")) << c.text;
+        std::ifstream aside(folder / "playlists.json.damaged");
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(aside), {}), c.text);
+    }
 }
