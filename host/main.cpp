@@ -10,8 +10,8 @@
 #include "trace/trace.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -93,21 +93,21 @@ bool parse(int argc, char** argv, options& o) {
     return true;
 }
 
-// Opens the script; false (after saying why, in one line) when it cannot be read.
-bool open_script(const std::string& path, std::ifstream& script) {
+using file_ptr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// Opens the script; null (after saying why, in one line) when it cannot be read.
+file_ptr open_script(const std::string& path) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         std::cerr << "quorvel-host: cannot read the script " << path << ": it is a folder\n";
-        return false;
+        return {nullptr, std::fclose};
     }
     errno = 0;
-    script.open(path, std::ios::binary);
-    if (!script) {
+    file_ptr script(std::fopen(path.c_str(), "r"), std::fclose);
+    if (!script)
         std::cerr << "quorvel-host: cannot read the script " << path << ": " << std::strerror(errno)
                   << '\n';
-        return false;
-    }
-    return true;
+    return script;
 }
 
 std::string lines_text(const std::vector<std::size_t>& lines) {
@@ -127,8 +127,8 @@ int main(int argc, char** argv) {
 #endif
     options o;
     if (!parse(argc, argv, o)) return 2;
-    std::ifstream script;
-    if (!o.script.empty() && !open_script(o.script, script)) return 2;
+    file_ptr script(nullptr, std::fclose);
+    if (!o.script.empty() && !(script = open_script(o.script))) return 2;
     if (o.trace) host::trace::enable(std::cout);
 
     host::host_app app(o.library,
@@ -150,8 +150,7 @@ int main(int argc, char** argv) {
         lines = host::terminal_lines(app, "quorvel> ", app.settings_store().folder() / history_file,
                                      std::cerr);
     else
-        lines =
-            std::make_unique<host::stream_lines>(o.script.empty() ? std::cin : script, std::cout);
+        lines = std::make_unique<host::stream_lines>(script ? script.get() : stdin, std::cout);
     using mode = host::shell::mode;
     host::shell shell(app, std::cerr,
                       interactive    ? mode::prompt

@@ -2,8 +2,8 @@
 // terminal.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
-#include <istream>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -19,18 +19,19 @@ public:
     virtual bool next(std::string& line) = 0;
 };
 
-// The lines of a stream, read as they come: scripts and pipes. A byte-order
-// mark before the first line is skipped. A prompt, when given, is shown on
-// `out` before each line, and the end of the input ends the prompt's line.
+// The lines of a file, read as they come: scripts and pipes. A byte-order
+// mark before the first line is skipped. A read that a stop signal
+// interrupts ends the input. A prompt, when given, is shown on `out` before
+// each line, and the end of the input ends the prompt's line.
 class stream_lines final : public line_source {
 public:
-    stream_lines(std::istream& in, std::ostream& out, std::string prompt = "")
+    stream_lines(std::FILE* in, std::ostream& out, std::string prompt = "")
         : in_(in), out_(out), prompt_(std::move(prompt)) {}
 
     bool next(std::string& line) override;
 
 private:
-    std::istream& in_;
+    std::FILE* in_;
     std::ostream& out_;
     std::string prompt_;
     bool first_ = true;

@@ -2,7 +2,7 @@
 
 #include "app.h"
 
-#include <iostream>
+#include <cstdio>
 
 #if !defined(_WIN32)
 #include "shell/completion.h"
@@ -142,7 +142,7 @@ terminal_lines(host_app& app, const std::string& prompt,
                [[maybe_unused]] const std::filesystem::path& history_file,
                [[maybe_unused]] std::ostream& errors) {
 #if defined(_WIN32)
-    return std::make_unique<stream_lines>(std::cin, app.out, prompt);
+    return std::make_unique<stream_lines>(stdin, app.out, prompt);
 #else
     return std::make_unique<edited_lines>(app, prompt, history_file, errors);
 #endif

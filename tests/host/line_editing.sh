@@ -3,7 +3,8 @@
 # completes a verb, a playlist name and a word of a check box's caption, the
 # arrow keys edit the line, Ctrl-C abandons the line being typed without
 # ending the session, and a line typed in one session is recalled in the next
-# from the history in the profile folder, even when the output goes to a pipe.
+# from the history in the profile folder, even when the output goes elsewhere.
+# Ctrl-C while a script runs stops it; the host saves and exits with 130.
 #
 #   line_editing.sh HOST LIBRARY WORK_DIR
 #
@@ -44,18 +45,19 @@ enter() {
     terminal send-keys -t "$session" Enter
 }
 
-# A new session of the host in its own terminal, its output sent on by
-# `pipe` (none: to the terminal); HOME is a fresh folder so that no personal
-# editor settings take part.
+# A new session of the host in its own terminal, with `more` added to its
+# command line (a pipe, or a script); HOME is a fresh folder so that no
+# personal editor settings take part. The shell around the host ignores
+# Ctrl-C, so that it stays to tell how the host ended.
 start() {
     session=$1
-    local pipe=${2:-}
+    local more=${2:-}
     terminal new-session -d -s "$session" -x 120 -y 40 \
-        "HOME='$work/home' '$host' --library '$library' --profile '$work/profile' $pipe; echo \"[host ended \$?]\"; sleep 30"
-    expect "quorvel> "
+        "trap '' INT; HOME='$work/home' '$host' --library '$library' --profile '$work/profile' $more; echo \"[host ended \$?]\"; sleep 30"
 }
 
 start first
+expect "quorvel> "
 terminal send-keys -t first -l "shor"
 terminal send-keys -t first Tab
 expect "quorvel> shortcuts "
@@ -91,15 +93,26 @@ for name in '"Café 🎵"' '"Ölß"' '"Rock"'; do
 done
 
 # The latest line is quit, the one before it list. The names and the click
-# came back from the profile. The output goes to a pipe; the prompt and the
+# came back from the profile. The output goes to a file; the prompt and the
 # keys still work, since input is a terminal.
-start second "| cat"
+start second "> '$work/output.txt'"
+expect "quorvel> "
 terminal send-keys -t second Up Up
 expect "quorvel> list"
 terminal send-keys -t second Enter
-expect "3 Café 🎵: 0 items"
 enter "page"
-expect "1018  check  [x]"
 enter "quit"
 expect "[host ended 0]"
+grep -qF "3 Café 🎵: 0 items" "$work/output.txt" || fail "the names did not come back"
+grep -qF "1018  check  [x]" "$work/output.txt" || fail "the click did not come back"
+
+# A script that waits for its next line is stopped by Ctrl-C: what it did is saved.
+mkfifo "$work/script"
+exec 3<>"$work/script"
+start third "--script '$work/script'"
+printf 'page\nclick append\n' >&3
+expect "1019  check  [x]"
+terminal send-keys -t third C-c
+expect "[host ended 130]"
+expect "saved relayvo.cfg"
 echo "UTF-8, completion, editing, Ctrl-C and history work at the prompt"
