@@ -3,7 +3,8 @@
 # (mode 000) and a read-only one (444) are reported in one line with the
 # reason and never written over; a store that is a symlink is saved through to
 # its target, which keeps its mode (600); a profile folder that cannot be
-# written in is said once, at start. Root reads and writes whatever it likes,
+# written in is said once, at start, and an empty profile name is refused.
+# Root reads and writes whatever it likes,
 # so as root the host runs as nobody, from copies of its programs in a folder
 # nobody can reach (the checkout may sit where nobody cannot).
 #
@@ -79,6 +80,12 @@ run "$dir" "$work/click.qvs"
 says "store: relayvo.cfg read, 185 bytes in 8 records; <work>/read_only/relayvo.cfg is read-only, so it is left as it is" 2 relayvo.cfg
 says "<work>/click.qvs:3: save: <work>/read_only/relayvo.cfg is read-only, so it is left as it is" 2 relayvo.cfg
 kept "$dir/relayvo.cfg" read_only 444 1
+# A restart whose save is refused keeps the component loaded, and says so.
+printf 'restart\nmenu\n' >"$work/restart.qvs"
+chmod a+r "$work/restart.qvs"
+run "$dir" "$work/restart.qvs"
+says "<work>/restart.qvs:1: restart: save: <work>/read_only/relayvo.cfg is read-only, so it is left as it is; the component stays loaded" 2 relayvo.cfg
+kept "$dir/relayvo.cfg" read_only 444 1
 
 # The symlink stays, and the file it leads to takes the click and keeps its mode.
 profile symlinked
@@ -101,6 +108,12 @@ run "$dir" "$work/click.qvs"
 says "quorvel-host: cannot write in the profile folder <work>/unwritable: Permission denied; nothing will be saved" 2 "<work>/unwritable"
 chmod 755 "$dir"
 kept "$dir/relayvo.cfg" unwritable 644 1
+
+# A profile named by an empty text is refused, not taken for the default one.
+status=0
+HOME="$work/home" "$work/bin/$(basename "$host")" --profile '' >"$work/out" 2>&1 </dev/null || status=$?
+says "quorvel-host: --profile needs a folder, not an empty name" 1 "quorvel-host:"
+[ "$status" = 2 ] && [ ! -e "$work/home" ] || fail "--profile '' was not refused (status $status)"
 
 if [ "$failures" -gt 0 ]; then
     exit 1
