@@ -39,10 +39,16 @@ expect() {
     fail "\"$1\" never showed"
 }
 
-# Types `keys` literally, then presses Enter.
-enter() {
+# Types $1 literally, then presses the keys named after it.
+type_then() {
     terminal send-keys -t "$session" -l "$1"
-    terminal send-keys -t "$session" Enter
+    shift
+    terminal send-keys -t "$session" "$@"
+}
+
+# Types $1, then presses Enter.
+enter() {
+    type_then "$1" Enter
 }
 
 # A new session of the host in its own terminal, with `more` added to its
@@ -58,31 +64,26 @@ start() {
 
 start first
 expect "quorvel> "
-terminal send-keys -t first -l "shor"
-terminal send-keys -t first Tab
+type_then "shor" Tab
 expect "quorvel> shortcuts "
 terminal send-keys -t first Enter
 expect "shortcut commands: "
-terminal send-keys -t first -l "new Rck"
-terminal send-keys -t first Left Left
+type_then "new Rck" Left Left
 enter "o"
 expect "created 2 Rock"
 enter "new Café 🎵"
 expect "created 3 Café 🎵"
 enter "new Ölß"
 expect "created 4 Ölß"
-terminal send-keys -t first -l "activate Ca"
-terminal send-keys -t first Tab Enter
+type_then "activate Ca" Tab Enter
 expect "active: 3 Café 🎵"
 enter "page"
 expect "page Relayvo"
-terminal send-keys -t first -l "click pre"
-terminal send-keys -t first Tab Enter
+type_then "click pre" Tab Enter
 expect "1018  check  [x]"
 # Ctrl-C abandons the half-typed line; the session goes on, and its click is
 # saved when it ends.
-terminal send-keys -t first -l "remove 2"
-terminal send-keys -t first C-c
+type_then "remove 2" C-c
 enter "list"
 expect "playlists: 4"
 enter "quit"
