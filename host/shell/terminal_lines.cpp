@@ -97,7 +97,9 @@ public:
                 std::fputc('\n', rl_outstream);
                 continue;
             }
-            if (!typed) {
+            // The end of the input, or another stop signal, ends the session.
+            if (!typed || stop_signals::caught()) {
+                std::free(typed);
                 std::fputc('\n', rl_outstream);
                 return false;
             }
