@@ -59,6 +59,7 @@ std::string prepare_profile_folder(const fs::path& folder) {
 }
 
 void profile_file::rename(std::string name) {
+    if (name == name_) return;
     name_ = std::move(name);
     refusal_.clear();
 }

@@ -26,7 +26,7 @@ public:
     const std::filesystem::path& folder() const { return folder_; }
     const std::string& name() const { return name_; }
     std::filesystem::path path() const { return folder_ / name_; }
-    // Chooses another file name in the same folder; refusals of the old one go.
+    // Chooses the file's name in the same folder; refusals of an old name go.
     void rename(std::string name);
 
     struct contents {
