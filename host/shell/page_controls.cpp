@@ -37,23 +37,24 @@ std::string lowered(std::string text) {
 
 } // namespace
 
-std::vector<uControlState> controls_of(HWND page) {
-    std::vector<uControlState> out;
+std::vector<page_control> controls_of(HWND page) {
+    std::vector<page_control> out;
     for (int i = 0, n = uHeadlessControlCount(page); i < n; ++i) {
         uControlState s{};
-        if (uHeadlessControlState(page, i, &s)) out.push_back(s);
+        if (uHeadlessControlState(page, i, &s))
+            out.push_back({s.id, s.class_name, s.text, s.style, s.enabled != FALSE, s.check});
     }
     return out;
 }
 
-std::optional<uControlState> control(HWND page, int id) {
-    for (const uControlState& s : controls_of(page))
+std::optional<page_control> control(HWND page, int id) {
+    for (const page_control& s : controls_of(page))
         if (s.id == id) return s;
     return std::nullopt;
 }
 
-bool is_check_box(const uControlState& s) {
-    return std::string(s.class_name) == "BUTTON" && (s.style & button_type_mask) == auto_check_box;
+bool is_check_box(const page_control& s) {
+    return s.class_name == "BUTTON" && (s.style & button_type_mask) == auto_check_box;
 }
 
 int check_box_named(HWND page, const std::string& word) {
@@ -61,14 +62,14 @@ int check_box_named(HWND page, const std::string& word) {
             return std::isdigit(static_cast<unsigned char>(ch));
         })) {
         int id = word.size() <= 9 ? std::stoi(word) : -1;
-        std::optional<uControlState> s = control(page, id);
+        std::optional<page_control> s = control(page, id);
         if (!s) throw verb_error("the page has no control " + word);
         if (!is_check_box(*s)) throw verb_error("control " + word + " is not a check box");
         return id;
     }
     std::string wanted = lowered(word);
     std::vector<int> starting, whole;
-    for (const uControlState& s : controls_of(page)) {
+    for (const page_control& s : controls_of(page)) {
         if (!is_check_box(s)) continue;
         std::vector<std::string> words = words_of(s.text);
         if (std::find(words.begin(), words.end(), wanted) != words.end()) whole.push_back(s.id);
@@ -91,7 +92,7 @@ int check_box_named(HWND page, const std::string& word) {
 std::vector<std::string> caption_words(host_app& app) {
     std::vector<std::string> out;
     if (!app.page) return out;
-    for (const uControlState& s : controls_of(app.page))
+    for (const page_control& s : controls_of(app.page))
         if (is_check_box(s))
             for (const std::string& w : words_of(s.text))
                 out.push_back(w);

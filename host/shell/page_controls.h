@@ -12,11 +12,22 @@
 
 namespace host {
 
-// The state of every control of `page`, in template order.
-std::vector<uControlState> controls_of(HWND page);
-// The state of the control with `id`, or none.
-std::optional<uControlState> control(HWND page, int id);
-bool is_check_box(const uControlState& s);
+// One control as the page showed it when read: its texts copied, since the
+// dialog's own are valid only until the next read.
+struct page_control {
+    int id;                 // -1 for controls without one
+    std::string class_name; // "BUTTON", "EDIT", "STATIC" or the template's own name
+    std::string text;       // UTF-8
+    DWORD style;
+    bool enabled;
+    LRESULT check; // 0 for controls that are no buttons
+};
+
+// Every control of `page`, in template order.
+std::vector<page_control> controls_of(HWND page);
+// The control with `id`, or none.
+std::optional<page_control> control(HWND page, int id);
+bool is_check_box(const page_control& c);
 
 // The check box of `page` named by `word`: its id, or a word that starts a
 // word of its caption and no other check box's (case-insensitive; a whole

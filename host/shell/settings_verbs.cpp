@@ -16,8 +16,8 @@ namespace {
 
 using trace::direction;
 
-bool is_field(const uControlState& s) {
-    return std::string(s.class_name) == "EDIT";
+bool is_field(const page_control& s) {
+    return s.class_name == "EDIT";
 }
 
 // `text` followed by spaces up to `width` characters.
@@ -33,15 +33,15 @@ HWND page_or_fail(verb_context& c) {
     return c.app.page;
 }
 
-std::string control_line(const uControlState& s) {
-    std::string kind = is_check_box(s)                         ? "check"
-                       : is_field(s)                           ? "field"
-                       : std::string(s.class_name) == "STATIC" ? "text"
-                                                               : s.class_name;
+std::string control_line(const page_control& s) {
+    std::string kind = is_check_box(s)            ? "check"
+                       : is_field(s)              ? "field"
+                       : s.class_name == "STATIC" ? "text"
+                                                  : s.class_name;
     std::string state = "-";
     if (is_check_box(s))
         state = s.check == 0 ? "[ ]" : s.check == 1 ? "[x]" : "[" + std::to_string(s.check) + "]";
-    std::string label = is_field(s) ? trace::quoted(s.text) : s.text;
+    std::string label = is_field(s) ? trace::quoted(s.text.c_str()) : s.text;
     std::string id = std::to_string(s.id);
     return std::string(id.size() < 6 ? 6 - id.size() : 0, ' ') + id + "  " + padded(kind, 5) +
            "  " + padded(state, 3) + "  " + padded(s.enabled ? "enabled" : "disabled", 8) + "  " +
@@ -89,10 +89,10 @@ void page(verb_context& c, const input_line& line) {
     if (!window) throw verb_error("the page " + name + " could not be created");
     c.app.session.adopt(window);
     c.app.page = window;
-    std::vector<uControlState> controls = controls_of(window);
+    std::vector<page_control> controls = controls_of(window);
     c.app.out << "page " << name << ": " << count_of(controls.size(), "control", "controls")
               << '\n';
-    for (const uControlState& s : controls)
+    for (const page_control& s : controls)
         c.app.out << control_line(s) << '\n';
 }
 
@@ -100,7 +100,7 @@ void click(verb_context& c, const input_line& line) {
     HWND window = page_or_fail(c);
     expect_words(line, 1, 1);
     int id = check_box_named(window, line.word(0));
-    std::optional<uControlState> before = control(window, id);
+    std::optional<page_control> before = control(window, id);
     if (!before->enabled) throw verb_error("control " + std::to_string(id) + " is disabled");
     {
         trace::call t(direction::to_component, "utf8api", "uHeadlessClick",
@@ -114,8 +114,8 @@ void type(verb_context& c, const input_line& line) {
     HWND window = page_or_fail(c);
     expect_words(line, 1, SIZE_MAX);
     std::string text = line.rest(0);
-    std::optional<uControlState> field;
-    for (const uControlState& s : controls_of(window))
+    std::optional<page_control> field;
+    for (const page_control& s : controls_of(window))
         if (!field && is_field(s)) field = s;
     if (!field) throw verb_error("the page has no text field");
     if (!field->enabled)
