@@ -2,7 +2,7 @@
 // host with the component loaded: every line either runs or fails with an
 // error of its own verb. Any other exception escapes the fuzzer as a
 // finding, where the prompt would only report it. The verbs that unload the
-// component (load, restart, quit) are left out: libFuzzer keeps reading the
+// component (load, restart, fresh, quit) are left out: libFuzzer keeps reading the
 // coverage counters of a library after it is unloaded, and loading another
 // library runs whatever code its file holds.
 #include "fuzz/scratch_folder.h"
@@ -58,7 +58,8 @@ void run(host::host_app& a, const std::string& line) {
     if (host::is_comment(line)) return;
     try {
         host::input_line words(line);
-        for (const char* unloading : {"load", "restart", "quit"})
+        if (words.empty()) return;
+        for (const char* unloading : {"load", "restart", "fresh", "quit"})
             if (words.verb() == unloading) return;
         for (const host::verb& v : host::all_verbs()) {
             if (words.verb() != v.name) continue;
@@ -71,7 +72,7 @@ void run(host::host_app& a, const std::string& line) {
 }
 
 // Back to how the first run found the host, so that each run is reproducible
-// alone and frees what it allocated: one empty playlist, no page, no store,
+// alone and frees what it allocated: one empty playlist, no page, no saved files,
 // and the component's settings as loaded with no store.
 void reset(scripted_host& h) {
     host::host_app& a = h.app;

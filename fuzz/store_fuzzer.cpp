@@ -1,8 +1,10 @@
 // The stand-in host's store reader on arbitrary file contents: a store made of
 // whole records is read as it is; any other is reported as damaged, kept aside
 // under its own name, and its bytes still handed over. The listing shows
-// either. Nothing crashes.
+// either. The same bytes as the playlist file are read as playlists, or kept
+// aside as damaged, with the host's own playlists kept. Nothing crashes.
 #include "fuzz/scratch_folder.h"
+#include "host/store/playlist_file.h"
 #include "host/store/store.h"
 #include "tests/support/config_bytes.h"
 
@@ -50,5 +52,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<std::string> listing = store.listing();
     require(!listing.empty(), "the listing is empty");
+
+    fs::remove(profile() / "playlists.json.damaged");
+    std::ofstream(profile() / "playlists.json", std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    host::playlist_model model;
+    std::string report = host::playlist_file(profile()).load(model);
+    bool kept = fs::exists(profile() / "playlists.json");
+    require(kept == report.empty(), "playlists are both taken and reported, or neither");
+    require(kept || fs::exists(profile() / "playlists.json.damaged"),
+            "damaged playlists are not kept aside");
+    require(kept || (model.count() == 1 && model.at(0).name == "Default"),
+            "damaged playlists changed the host's own");
+    require(model.active() < model.count() || model.count() == 0,
+            "the active playlist is not one of them");
     return 0;
 }

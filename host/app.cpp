@@ -16,21 +16,56 @@ std::string module_name_of(const std::string& path) {
 }
 
 host_app::host_app(std::string library_path, std::filesystem::path profile, std::ostream& output)
-    : out(output), library_path_(std::move(library_path)), store_(std::move(profile)) {}
+    : out(output), library_path_(std::move(library_path)), store_(profile), playlists_(profile) {}
 
 host_app::~host_app() {
     session.unload();
 }
 
+std::string host_app::open_profile() {
+    profile_problem_ = prepare_profile_folder(store_.folder());
+    if (!profile_problem_.empty()) {
+        store_.refuse(profile_problem_);
+        playlists_.refuse(profile_problem_);
+    }
+    return profile_problem_;
+}
+
+std::string host_app::load_playlists() {
+    return playlists_.load(model);
+}
+
 std::string host_app::load(const std::string& path) {
-    std::string save_error = finish();
+    if (session.loaded()) {
+        if (std::string error = check_component(path); !error.empty()) return error;
+        if (std::string error = save(); !error.empty())
+            return "save: " + error + "; the component stays loaded";
+        page = nullptr;
+        session.unload();
+    }
+    return start(path, true);
+}
+
+std::string host_app::fresh() {
+    page = nullptr;
+    session.unload();
+    model = playlist_model();
+    if (std::string error = start(library_path_, false); !error.empty()) return error;
+    if (std::string error = save(); !error.empty()) return error;
+    out << "fresh start: default settings, one empty playlist\n";
+    return {};
+}
+
+std::string host_app::start(const std::string& path, bool stored) {
     library_path_ = path;
     if (std::string error = session.open(path); !error.empty()) return error;
     std::string module = module_name_of(path);
     store_.use(module);
-    store::reading stored = store_.read();
-    out << stored.report << '\n';
-    if (std::string error = session.start(path, module, stored.bytes, model); !error.empty())
+    if (!profile_problem_.empty()) store_.refuse(profile_problem_);
+    store::reading reading;
+    if (stored) reading = store_.read();
+    if (!reading.report.empty()) out << reading.report << '\n';
+    if (std::string error = session.start(path, module, reading.bytes, model); !error.empty())
         return error;
 
     std::vector<published_service> records = session.services_of(quorvel::version_info_class);
@@ -41,22 +76,32 @@ std::string host_app::load(const std::string& path) {
     }
     out << "loaded " << who << " (interface " << session.interface_version() << ", "
         << count_of(session.service_count(), "service", "services") << ")\n";
-    return save_error;
-}
-
-std::string host_app::save() {
-    std::vector<std::uint8_t> blob = session.save_settings();
-    if (std::string error = store_.save(blob); !error.empty()) return error;
-    out << "saved " << store_.file_name() << ", " << count_of(blob.size(), "byte", "bytes") << '\n';
     return {};
 }
 
+std::string host_app::save() {
+    return save_all(false);
+}
+
 std::string host_app::finish() {
-    std::string error;
-    if (session.loaded()) error = save();
+    std::string error = save_all(true);
     page = nullptr;
     session.unload();
     return error.empty() ? error : "save: " + error;
+}
+
+std::string host_app::save_all(bool skip_refused) {
+    std::string error;
+    if (session.loaded() && !(skip_refused && store_.refused())) {
+        std::vector<std::uint8_t> blob = session.save_settings();
+        error = store_.save(blob);
+        if (error.empty())
+            out << "saved " << store_.file_name() << ", " << count_of(blob.size(), "byte", "bytes")
+                << '\n';
+    }
+    if (skip_refused && playlists_.refused()) return error;
+    std::string playlist_error = playlists_.save(model);
+    return error.empty() ? playlist_error : error;
 }
 
 std::size_t host_app::create_playlist(const std::string& name) {

@@ -5,6 +5,7 @@
 #include "services/host_directory.h"
 #include "session/component_session.h"
 #include "session/preferences_frame.h"
+#include "store/playlist_file.h"
 #include "store/playlist_model.h"
 #include "store/store.h"
 
@@ -20,17 +21,31 @@ public:
     host_app(const host_app&) = delete;
     host_app& operator=(const host_app&) = delete;
 
-    // Loads the component at `path`, after saving and unloading the one
-    // loaded now. Returns an empty text on success, otherwise what went wrong;
-    // the host then goes on without a component.
+    // Makes the profile folder when it is missing. Returns an empty text when
+    // it can hold the host's files, otherwise one line saying why not; every
+    // save is then refused.
+    std::string open_profile();
+    // Brings back the playlists kept in the profile; returns one line for the
+    // user when something is wrong with them, otherwise an empty text.
+    std::string load_playlists();
+
+    // Loads the component at `path`. A library that cannot be loaded, or a
+    // save that fails, leaves the component loaded now as it is; otherwise it
+    // is saved and unloaded first. Returns an empty text on success, otherwise
+    // what went wrong.
     std::string load(const std::string& path);
-    // Loads the same library again.
+    // Loads the same library again, as load does.
     std::string restart() { return load(library_path_); }
-    // Saves the component's settings to the store; an empty text on success,
-    // otherwise what went wrong.
+    // Returns the profile to a fresh start: the component loaded afresh with
+    // its default settings, the host's one empty playlist, both saved.
+    // Returns as save does.
+    std::string fresh();
+    // Saves the component's settings and the playlists; an empty text on
+    // success, otherwise what went wrong.
     std::string save();
-    // Saves and unloads; returns what went wrong with the save, if anything,
-    // as "save: ...".
+    // Saves what may be saved, and unloads: the end of a session. Saves the
+    // user was told at start would be refused are left out. Returns what went
+    // wrong with the save, if anything, as "save: ...".
     std::string finish();
     const store& settings_store() const { return store_; }
 
@@ -52,8 +67,18 @@ public:
     HWND page = nullptr;
 
 private:
+    // Loads the library at `path`, with the stored settings when `stored`,
+    // and tells who was loaded.
+    std::string start(const std::string& path, bool stored);
+    // Saves the settings, when a component is loaded, and the playlists; with
+    // `skip_refused`, leaves out the files whose saves the user was told are
+    // refused. Returns the first thing that went wrong.
+    std::string save_all(bool skip_refused);
+
     std::string library_path_;
     store store_;
+    playlist_file playlists_;
+    std::string profile_problem_; // why the profile folder cannot hold the host's files
 };
 
 // The module name of a component library: its file name without the

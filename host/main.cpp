@@ -5,13 +5,16 @@
 #include "app.h"
 #include "plural.h"
 #include "shell/shell.h"
+#include "shell/stop_signals.h"
 #include "store/store.h"
 #include "trace/trace.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #if defined(_WIN32)
@@ -26,11 +29,14 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: quorvel-host [--library PATH] [--profile DIR] [--script FILE] [--trace]\n"
+    "usage: quorvel-host [--library PATH] [--profile DIR] [--script FILE [--keep-going]] "
+    "[--trace]\n"
     "  --library PATH  the component library to load (default: the one built with the host)\n"
-    "  --profile DIR   the profile folder holding the store and the prompt's history (default: "
-    "$XDG_CONFIG_HOME/quorvel or ~/.config/quorvel)\n"
-    "  --script FILE   run the commands in FILE, echoing each line, instead of a prompt\n"
+    "  --profile DIR   the profile folder: settings, playlists and the prompt's history\n"
+    "                  (default: $XDG_CONFIG_HOME/quorvel or ~/.config/quorvel)\n"
+    "  --script FILE   run the commands in FILE, echoing each line, instead of a prompt;\n"
+    "                  the first line that fails stops it\n"
+    "  --keep-going    run every line of the script, and name the failed ones at the end\n"
     "  --trace         print every call between the host and the component\n";
 
 // The lines typed at the prompt, kept in the profile folder across sessions.
@@ -38,8 +44,9 @@ constexpr const char* history_file = "quorvel-host.history";
 
 struct options {
     std::string library = RELAYVO_LIBRARY;
-    std::string profile;
+    std::optional<std::string> profile;
     std::string script;
+    bool keep_going = false;
     bool trace = false;
 };
 
@@ -56,9 +63,11 @@ bool parse(int argc, char** argv, options& o) {
         if (arg == "--library")
             ok = value(o.library);
         else if (arg == "--profile")
-            ok = value(o.profile);
+            ok = value(o.profile.emplace());
         else if (arg == "--script")
             ok = value(o.script);
+        else if (arg == "--keep-going")
+            o.keep_going = true;
         else if (arg == "--trace")
             o.trace = true;
         else if (arg == "--help" || arg == "-h") {
@@ -73,7 +82,32 @@ bool parse(int argc, char** argv, options& o) {
             return false;
         }
     }
+    if (o.profile && o.profile->empty()) {
+        std::cerr << "quorvel-host: --profile needs a folder, not an empty name\n";
+        return false;
+    }
+    if (o.keep_going && o.script.empty()) {
+        std::cerr << "quorvel-host: --keep-going goes with --script\n";
+        return false;
+    }
     return true;
+}
+
+using file_ptr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// Opens the script; null (after saying why, in one line) when it cannot be read.
+file_ptr open_script(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        std::cerr << "quorvel-host: cannot read the script " << path << ": it is a folder\n";
+        return {nullptr, std::fclose};
+    }
+    errno = 0;
+    file_ptr script(std::fopen(path.c_str(), "r"), std::fclose);
+    if (!script)
+        std::cerr << "quorvel-host: cannot read the script " << path << ": " << std::strerror(errno)
+                  << '\n';
+    return script;
 }
 
 std::string lines_text(const std::vector<std::size_t>& lines) {
@@ -93,22 +127,17 @@ int main(int argc, char** argv) {
 #endif
     options o;
     if (!parse(argc, argv, o)) return 2;
-    std::ifstream script;
-    if (!o.script.empty()) {
-        script.open(o.script);
-        if (!script) {
-            std::cerr << "quorvel-host: cannot read the script " << o.script << '\n';
-            return 2;
-        }
-    }
+    file_ptr script(nullptr, std::fclose);
+    if (!o.script.empty() && !(script = open_script(o.script))) return 2;
     if (o.trace) host::trace::enable(std::cout);
 
-    host::host_app app(
-        o.library, o.profile.empty() ? host::default_profile() : std::filesystem::path(o.profile),
-        std::cout);
-    // Said before anything is done, not only when the first save fails.
-    if (std::string problem = app.settings_store().make_folder(); !problem.empty())
-        std::cerr << "quorvel-host: " << problem << "; settings cannot be saved\n";
+    host::host_app app(o.library,
+                       o.profile ? std::filesystem::path(*o.profile) : host::default_profile(),
+                       std::cout);
+    // Said once, before anything is done, not only when the first save fails.
+    if (std::string problem = app.open_profile(); !problem.empty())
+        std::cerr << "quorvel-host: " << problem << "; nothing will be saved\n";
+    if (std::string problem = app.load_playlists(); !problem.empty()) std::cout << problem << '\n';
     if (std::string error = app.load(o.library); !error.empty()) {
         std::cout << std::flush;
         std::cerr << "quorvel-host: " << error << '\n';
@@ -118,19 +147,28 @@ int main(int argc, char** argv) {
     bool interactive = o.script.empty() && isatty(STDIN_FILENO);
     std::unique_ptr<host::line_source> lines;
     if (interactive)
-        lines = host::terminal_lines(std::cout, "quorvel> ",
-                                     app.settings_store().folder() / history_file);
+        lines = host::terminal_lines(app, "quorvel> ", app.settings_store().folder() / history_file,
+                                     std::cerr);
     else
-        lines =
-            std::make_unique<host::stream_lines>(o.script.empty() ? std::cin : script, std::cout);
-    host::shell shell(app, std::cerr, !o.script.empty());
+        lines = std::make_unique<host::stream_lines>(script ? script.get() : stdin, std::cout);
+    using mode = host::shell::mode;
+    host::shell shell(app, std::cerr,
+                      interactive    ? mode::prompt
+                      : o.keep_going ? mode::keep_going
+                                     : mode::script,
+                      o.script.empty() ? "stdin" : o.script, !o.script.empty());
     if (interactive) std::cout << "type help for the commands, quit to leave\n";
+    host::stop_signals::catch_them();
     shell.run(*lines);
     if (std::string error = app.finish(); !error.empty()) shell.fail(error);
+    if (int signal = host::stop_signals::caught()) {
+        std::cout << std::flush;
+        host::stop_signals::leave_as(signal);
+    }
 
     std::cout << std::flush;
     std::size_t failed = shell.failed_lines().size();
-    if (failed > 0)
+    if (o.keep_going && failed > 0)
         std::cerr << "quorvel-host: " << host::count_of(failed, "command", "commands")
                   << " failed, on " << host::plural(failed, "line ", "lines ")
                   << lines_text(shell.failed_lines()) << '\n';

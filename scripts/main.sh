@@ -8,6 +8,5 @@ scripts/install-deps.sh
 
 cmake --preset default >/dev/null
 cmake --build --preset default -j2
-profile=build/default/demo-profile
-rm -rf "$profile"
-build/default/host/quorvel-host --profile "$profile" --script examples/demo.qvs
+# The demo starts from a fresh profile itself, so it runs alike every time.
+build/default/host/quorvel-host --profile build/default/demo-profile --script examples/demo.qvs

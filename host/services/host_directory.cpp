@@ -42,13 +42,4 @@ quorvel::service_object* host_directory::find_service(const quorvel::guid& cls,
     return nullptr;
 }
 
-std::vector<command_source_ref> host_directory::command_sources() {
-    std::vector<command_source_ref> sources{{main_menu_.name(), &main_menu_, true}};
-    if (published_)
-        for (const published_service& s : *published_)
-            if (s.cls == quorvel::command_source_class)
-                sources.push_back({s.name, static_cast<quorvel::command_source*>(s.object), false});
-    return sources;
-}
-
 } // namespace host

@@ -7,7 +7,7 @@
 #include "quorvel/client.h"
 #include "services/main_menu_commands.h"
 #include "services/playlist_services.h"
-#include "session/component_calls.h"
+#include "services/published_service.h"
 
 #include <vector>
 
@@ -22,8 +22,10 @@ public:
     // Files the component's services, or none (null) once it is unloaded.
     void publish(const std::vector<published_service>* services) { published_ = services; }
 
-    // Every command source: the host's own first, then the component's.
-    std::vector<command_source_ref> command_sources();
+    // The host's own main-menu commands.
+    main_menu_commands& main_menu() { return main_menu_; }
+    // The component's services, or null while none is loaded.
+    const std::vector<published_service>* published() const { return published_; }
 
 private:
     roster_service roster_;

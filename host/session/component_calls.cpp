@@ -16,16 +16,6 @@ Service& as(const published_service& s) {
 
 } // namespace
 
-int add_ref(const published_service& service) {
-    trace::call c(direction::to_component, service.name, "add_ref");
-    return c.returns(service.object->add_ref());
-}
-
-int release(const published_service& service) {
-    trace::call c(direction::to_component, service.name, "release");
-    return c.returns(service.object->release());
-}
-
 std::uint32_t command_source_ref::menu_kind() const {
     trace::mute m(own);
     trace::call c(direction::to_component, name, "menu_kind");

@@ -6,21 +6,12 @@
 #include "quorvel/settings_page.h"
 #include "quorvel/version_info.h"
 #include "services/handle_list.h"
+#include "services/published_service.h"
 
 #include <optional>
 #include <string>
 
 namespace host {
-
-// A service the component published, as the host filed it.
-struct published_service {
-    quorvel::guid cls;
-    quorvel::service_object* object;
-    std::string name; // in trace lines: its class, with its index when the class has several
-};
-
-int add_ref(const published_service& service);
-int release(const published_service& service);
 
 // A command source the host knows: one of the component's, or the host's own,
 // whose calls are not traced since they never cross to the component.

@@ -34,21 +34,32 @@ std::vector<std::string> service_names(quorvel::service_entry* head) {
     return names;
 }
 
-} // namespace
-
-std::string component_session::open(const std::string& path) {
-    unload();
+// Loads the library at `path` into `library` and resolves its export; returns
+// as component_session::open does.
+std::string open_component(component_library& library, const std::string& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return "no component library at " + path;
     // A bare file name would send the loader searching its own folders.
     std::filesystem::path absolute = std::filesystem::absolute(path, ec);
     std::string target = ec ? path : absolute.string();
-    std::string error = library_.open(target);
+    std::string error = library.open(target);
     // The message names the library as the user did.
     for (std::size_t at = error.find(target); at != std::string::npos;
          at = error.find(target, at + path.size()))
         error.replace(at, target.size(), path);
     return error;
+}
+
+} // namespace
+
+std::string check_component(const std::string& path) {
+    component_library library;
+    return open_component(library, path);
+}
+
+std::string component_session::open(const std::string& path) {
+    unload();
+    return open_component(library_, path);
 }
 
 std::string component_session::start(const std::string& path, const std::string& module_name,

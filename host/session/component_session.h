@@ -14,6 +14,10 @@
 
 namespace host {
 
+// Whether `path` is a component library the host can load: an empty text
+// when it is, otherwise one line saying why not. Nothing stays loaded.
+std::string check_component(const std::string& path);
+
 class component_session {
 public:
     explicit component_session(host_directory& directory) : directory_(directory) {}

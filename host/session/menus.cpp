@@ -11,12 +11,23 @@ std::string group_of(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
+// Every command source: the host's own first, then the component's.
+std::vector<command_source_ref> command_sources(host_directory& directory) {
+    std::vector<command_source_ref> sources{
+        {directory.main_menu().name(), &directory.main_menu(), true}};
+    if (const std::vector<published_service>* published = directory.published())
+        for (const published_service& s : *published)
+            if (s.cls == quorvel::command_source_class)
+                sources.push_back({s.name, static_cast<quorvel::command_source*>(s.object), false});
+    return sources;
+}
+
 } // namespace
 
 std::vector<menu_entry> context_menu(host_directory& directory, handle_list& handles,
                                      const quorvel::guid& caller) {
     std::vector<menu_entry> entries;
-    for (const command_source_ref& source : directory.command_sources()) {
+    for (const command_source_ref& source : command_sources(directory)) {
         if (source.menu_kind() != quorvel::menu_context) continue;
         std::optional<command_source_ref> ext = source.extended();
         std::uint32_t count = source.command_count();
@@ -43,7 +54,7 @@ std::vector<menu_entry> context_menu(host_directory& directory, handle_list& han
 
 std::vector<shortcut> shortcut_list(host_directory& directory) {
     std::vector<shortcut> list;
-    for (const command_source_ref& source : directory.command_sources()) {
+    for (const command_source_ref& source : command_sources(directory)) {
         std::uint32_t kind = source.menu_kind();
         std::uint32_t count = source.command_count();
         for (std::uint32_t i = 0; i < count; ++i) {

@@ -19,35 +19,43 @@ input_line::input_line(const std::string& line) : line_(line) {
     while (true) {
         while (i < line_.size() && space(line_[i]))
             ++i;
-        if (i == line_.size()) break;
+        // A '#' alone as a word ends the line: what follows is a comment.
+        bool comment_mark =
+            i < line_.size() && line_[i] == '#' && (i + 1 == line_.size() || space(line_[i + 1]));
+        if (i == line_.size() || comment_mark) break;
         starts_.push_back(i);
         std::string word;
         bool was_quoted = false;
+        bool one_quote = line_[i] == '"';
         while (i < line_.size() && !space(line_[i])) {
-            if (line_[i] == '"') {
-                was_quoted = true;
-                std::size_t close = line_.find('"', i + 1);
-                if (close == std::string::npos) throw verb_error("a quote is not closed");
-                word += line_.substr(i + 1, close - i - 1);
-                i = close + 1;
-            } else {
+            if (line_[i] != '"') {
                 word += line_[i++];
+                continue;
             }
+            was_quoted = true;
+            // Inside quotes, \" and \\ stand for the character after the backslash.
+            for (++i;; ++i) {
+                if (i == line_.size()) throw verb_error("a quote is not closed");
+                if (line_[i] == '"') break;
+                if (line_[i] == '\\' && i + 1 < line_.size() &&
+                    (line_[i + 1] == '"' || line_[i + 1] == '\\'))
+                    ++i;
+                word += line_[i];
+            }
+            ++i;
+            one_quote = one_quote && (i == line_.size() || space(line_[i]));
         }
+        ends_.push_back(i);
         words_.push_back(word);
         quoted_.push_back(was_quoted);
+        one_quote_.push_back(one_quote);
     }
 }
 
 std::string input_line::rest(std::size_t n) const {
     if (n + 1 >= starts_.size()) return {};
-    std::string text = line_.substr(starts_[n + 1]);
-    while (!text.empty() && space(text.back()))
-        text.pop_back();
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"' &&
-        text.find('"', 1) == text.size() - 1)
-        return text.substr(1, text.size() - 2);
-    return text;
+    if (n + 2 == starts_.size() && one_quote_[n + 1]) return words_[n + 1];
+    return line_.substr(starts_[n + 1], ends_.back() - starts_[n + 1]);
 }
 
 bool is_comment(const std::string& line) {

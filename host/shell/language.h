@@ -1,6 +1,8 @@
 // The host's command language, the same at the prompt and in a script: one
 // command per line, a verb and its words; double quotes keep a word with
-// spaces together. Lines starting with '#' are comments.
+// spaces together, and inside them \" and \\ stand for " and \. A line
+// starting with '#' is a comment, and so is the rest of a line from a '#'
+// that stands alone as a word; a '#' within a word ("#2", "C#") is kept.
 #pragma once
 
 #include <cstddef>
@@ -29,15 +31,17 @@ public:
     const std::string& word(std::size_t n) const { return words_[n + 1]; }
     // Whether word `n` was written in quotes.
     bool quoted(std::size_t n) const { return quoted_[n + 1]; }
-    // The line as written from word `n` to its end, spaces kept; a text that
-    // is one quoted word loses its quotes.
+    // The line as written from word `n` to its last word, spaces kept; a
+    // text that is one quoted word is that word, quotes and escapes removed.
     std::string rest(std::size_t n) const;
 
 private:
     std::string line_;
     std::vector<std::string> words_;
     std::vector<bool> quoted_;
+    std::vector<bool> one_quote_;     // whether each word is exactly one quoted text
     std::vector<std::size_t> starts_; // where each word begins in the line
+    std::vector<std::size_t> ends_;   // and where it ends
 };
 
 // A comment or a blank line: nothing to run.

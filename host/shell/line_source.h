@@ -2,13 +2,15 @@
 // terminal.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
-#include <istream>
 #include <memory>
 #include <ostream>
 #include <string>
 
 namespace host {
+
+class host_app;
 
 class line_source {
 public:
@@ -17,27 +19,33 @@ public:
     virtual bool next(std::string& line) = 0;
 };
 
-// The lines of a stream, read as they come: scripts and pipes. A prompt, when
-// given, is shown on `out` before each line, and the end of the input ends
-// the prompt's line.
+// The lines of a file, read as they come: scripts and pipes. A byte-order
+// mark before the first line is skipped. A read that a stop signal
+// interrupts ends the input. A prompt, when given, is shown on `out` before
+// each line, and the end of the input ends the prompt's line.
 class stream_lines final : public line_source {
 public:
-    stream_lines(std::istream& in, std::ostream& out, std::string prompt = "")
+    stream_lines(std::FILE* in, std::ostream& out, std::string prompt = "")
         : in_(in), out_(out), prompt_(std::move(prompt)) {}
 
     bool next(std::string& line) override;
 
 private:
-    std::istream& in_;
+    std::FILE* in_;
     std::ostream& out_;
     std::string prompt_;
+    bool first_ = true;
 };
 
 // The lines a person types at the terminal on standard input, after `prompt`.
-// Where the platform has a line editor, lines can be edited, Tab completes a
-// verb, and earlier lines are recalled, from this session and from earlier
-// ones kept in `history_file`. Elsewhere it reads as stream_lines does.
-std::unique_ptr<line_source> terminal_lines(std::ostream& out, const std::string& prompt,
-                                            const std::filesystem::path& history_file);
+// Where the platform has a line editor, it works in the user's locale (saying
+// on `errors` when that is not UTF-8): lines can be edited, Tab completes
+// what `app` offers (shell/completion.h), Ctrl-C abandons the line, and
+// earlier lines are recalled, from this session and from earlier ones kept in
+// `history_file` (a history that cannot be saved is said once, on `errors`).
+// Elsewhere it reads as stream_lines does.
+std::unique_ptr<line_source> terminal_lines(host_app& app, const std::string& prompt,
+                                            const std::filesystem::path& history_file,
+                                            std::ostream& errors);
 
 } // namespace host

@@ -133,15 +133,11 @@ void run(verb_context& c, const input_line& line) {
 
 std::vector<verb> menu_verbs() {
     return {
-        {"menu", "[view|none]",
-         "the context menu for the selection, as the playlist view (default) or no caller asks",
-         menu},
-        {"invoke", "[view|none] #POS|LABEL",
-         "pick a context-menu entry by its position or its label (quote a label of digits)",
+        {"menu", "[view|none]", "the selection's context menu, as the view or none asks", menu},
+        {"invoke", "[view|none] #POS|LABEL", "run a context-menu entry by position or label",
          invoke},
-        {"shortcuts", "", "every command of every command source, as the shortcut list shows them",
-         shortcuts},
-        {"run", "PATH", "run a command by its path on the selection, as a shortcut does", run},
+        {"shortcuts", "", "every command, as the shortcut list shows them", shortcuts},
+        {"run", "PATH", "run a command by its path, as a shortcut does", run},
     };
 }
 

@@ -3,6 +3,7 @@
 #include "shell/verbs.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace host {
 
@@ -25,9 +26,17 @@ std::string selection_text(const playlist& list) {
     return out;
 }
 
-// The playlist named by `line`'s word `n` as a position.
+// The playlist that `line`'s word `n` names: by its position when the word
+// is digits, otherwise (or when quoted) by its name.
 std::size_t playlist_at(verb_context& c, const input_line& line, std::size_t n) {
-    return position(line.word(n), c.app.model.count(), "playlist", "");
+    const std::string& word = line.word(n);
+    bool digits = !word.empty() && std::all_of(word.begin(), word.end(), [](char ch) {
+        return std::isdigit(static_cast<unsigned char>(ch));
+    });
+    if (digits && !line.quoted(n)) return position(word, c.app.model.count(), "playlist", "");
+    for (std::size_t i = 0; i < c.app.model.count(); ++i)
+        if (c.app.model.at(i).name == word) return i;
+    throw verb_error("no playlist called " + word + " (list shows them)");
 }
 
 // Word `n` onwards as a playlist name; it may not be empty.
@@ -134,13 +143,13 @@ void select(verb_context& c, const input_line& line) {
 
 std::vector<verb> playlist_verbs() {
     return {
-        {"list", "", "the playlists: position, name, items, active mark (*), selection", list},
+        {"list", "", "the playlists, their items and selection; * is active", list},
         {"new", "NAME", "create a playlist at the end", create},
         {"rename", "POS NAME", "rename a playlist", rename},
         {"remove", "POS", "remove a playlist", remove},
         {"move", "FROM TO", "move a playlist to another position", move},
         {"activate", "POS", "make a playlist the active one", activate},
-        {"add", "TITLE...", "append tracks to the active playlist (quote titles with spaces)", add},
+        {"add", "TITLE...", "append tracks to the active playlist", add},
         {"tracks", "[POS]", "the tracks of a playlist (the active one by default)", tracks},
         {"select", "POS...|all|none", "choose the selected tracks of the active playlist", select},
     };

@@ -3,22 +3,29 @@
 #include "shell/verbs.h"
 #include "trace/guid_text.h"
 
-#include <cstdio>
 #include <sstream>
 
 namespace host {
 
 namespace {
 
+// Where the verbs' summaries start; a usage too wide for it has a line of its
+// own. The summaries are short enough for help to fit 80 columns.
+constexpr std::size_t summary_column = 26;
+
 void help(verb_context& c, const input_line& line) {
     expect_words(line, 0, 0);
-    c.app.out << "commands (positions count from 1; NAME, TEXT, PATH and LABEL take the rest of "
-                 "the line; '#' starts a comment):\n";
+    c.app.out << "Positions count from 1; a playlist can also be named where a position\n"
+                 "goes. NAME, TEXT, PATH and LABEL take the rest of the line. Quote words\n"
+                 "with spaces; inside quotes, \\\" and \\\\ stand for \" and \\. A line starting\n"
+                 "with #, or a # standing alone as a word, starts a comment.\n";
     for (const verb& v : all_verbs()) {
-        std::string head = std::string(v.name) + (*v.usage ? " " : "") + v.usage;
-        char line_text[40];
-        std::snprintf(line_text, sizeof line_text, "  %-32s", head.c_str());
-        c.app.out << line_text << ' ' << v.summary << '\n';
+        std::string head = "  " + std::string(v.name) + (*v.usage ? " " : "") + v.usage;
+        c.app.out << head
+                  << (head.size() + 2 > summary_column
+                          ? "\n" + std::string(summary_column, ' ')
+                          : std::string(summary_column - head.size(), ' '))
+                  << v.summary << '\n';
     }
 }
 
@@ -52,6 +59,11 @@ void save(verb_context& c, const input_line& line) {
     if (std::string error = c.app.save(); !error.empty()) throw verb_error(error);
 }
 
+void fresh(verb_context& c, const input_line& line) {
+    expect_words(line, 0, 0);
+    if (std::string error = c.app.fresh(); !error.empty()) throw verb_error(error);
+}
+
 void store_listing(verb_context& c, const input_line& line) {
     expect_words(line, 0, 0);
     for (const std::string& text : c.app.settings_store().listing())
@@ -78,12 +90,12 @@ void quit(verb_context& c, const input_line& line) {
 std::vector<verb> session_verbs() {
     return {
         {"help", "", "this list", help},
-        {"about", "", "the component's interface version, services and version record", about},
-        {"save", "", "save the component's settings to the store", save},
-        {"store", "", "the saved store byte by byte, and any damaged store kept aside",
-         store_listing},
+        {"about", "", "the component's interface, services, version record", about},
+        {"save", "", "save the component's settings and the playlists", save},
+        {"store", "", "the saved settings byte by byte, and those kept aside", store_listing},
         {"restart", "", "save, unload the component and load it again", restart},
         {"load", "PATH", "save, unload, and load the component library at PATH", load},
+        {"fresh", "", "a fresh profile: default settings, one empty playlist", fresh},
         {"quit", "", "save and leave (so does the end of the input)", quit},
     };
 }

@@ -2,6 +2,7 @@
 // driven through utf8api as a user would, so that the component's own dialog
 // procedure does the work.
 #include "plural.h"
+#include "shell/page_controls.h"
 #include "shell/verbs.h"
 #include "trace/trace.h"
 #include "utf8api/headless.h"
@@ -15,15 +16,8 @@ namespace {
 
 using trace::direction;
 
-constexpr DWORD button_type_mask = 0x0F;
-constexpr DWORD auto_check_box = 0x03;
-
-bool is_check_box(const uControlState& s) {
-    return std::string(s.class_name) == "BUTTON" && (s.style & button_type_mask) == auto_check_box;
-}
-
-bool is_field(const uControlState& s) {
-    return std::string(s.class_name) == "EDIT";
+bool is_field(const page_control& s) {
+    return s.class_name == "EDIT";
 }
 
 // `text` followed by spaces up to `width` characters.
@@ -39,24 +33,15 @@ HWND page_or_fail(verb_context& c) {
     return c.app.page;
 }
 
-// The state of the control with `id`, or none.
-std::optional<uControlState> control(HWND page, int id) {
-    for (int i = 0, n = uHeadlessControlCount(page); i < n; ++i) {
-        uControlState s{};
-        if (uHeadlessControlState(page, i, &s) && s.id == id) return s;
-    }
-    return std::nullopt;
-}
-
-std::string control_line(const uControlState& s) {
-    std::string kind = is_check_box(s)                         ? "check"
-                       : is_field(s)                           ? "field"
-                       : std::string(s.class_name) == "STATIC" ? "text"
-                                                               : s.class_name;
+std::string control_line(const page_control& s) {
+    std::string kind = is_check_box(s)            ? "check"
+                       : is_field(s)              ? "field"
+                       : s.class_name == "STATIC" ? "text"
+                                                  : s.class_name;
     std::string state = "-";
     if (is_check_box(s))
         state = s.check == 0 ? "[ ]" : s.check == 1 ? "[x]" : "[" + std::to_string(s.check) + "]";
-    std::string label = is_field(s) ? trace::quoted(s.text) : s.text;
+    std::string label = is_field(s) ? trace::quoted(s.text.c_str()) : s.text;
     std::string id = std::to_string(s.id);
     return std::string(id.size() < 6 ? 6 - id.size() : 0, ' ') + id + "  " + padded(kind, 5) +
            "  " + padded(state, 3) + "  " + padded(s.enabled ? "enabled" : "disabled", 8) + "  " +
@@ -104,30 +89,19 @@ void page(verb_context& c, const input_line& line) {
     if (!window) throw verb_error("the page " + name + " could not be created");
     c.app.session.adopt(window);
     c.app.page = window;
-    int n = uHeadlessControlCount(window);
-    c.app.out << "page " << name << ": "
-              << count_of(static_cast<std::size_t>(n), "control", "controls") << '\n';
-    for (int i = 0; i < n; ++i) {
-        uControlState s{};
-        if (uHeadlessControlState(window, i, &s)) c.app.out << control_line(s) << '\n';
-    }
+    std::vector<page_control> controls = controls_of(window);
+    c.app.out << "page " << name << ": " << count_of(controls.size(), "control", "controls")
+              << '\n';
+    for (const page_control& s : controls)
+        c.app.out << control_line(s) << '\n';
 }
 
 void click(verb_context& c, const input_line& line) {
     HWND window = page_or_fail(c);
     expect_words(line, 1, 1);
-    int id = 0;
-    try {
-        std::size_t used = 0;
-        id = std::stoi(line.word(0), &used);
-        if (used != line.word(0).size()) throw std::invalid_argument("id");
-    } catch (const std::exception&) {
-        throw verb_error("\"" + line.word(0) + "\" is not a control id");
-    }
-    std::optional<uControlState> before = control(window, id);
-    if (!before) throw verb_error("the page has no control " + line.word(0));
-    if (!is_check_box(*before)) throw verb_error("control " + line.word(0) + " is not a check box");
-    if (!before->enabled) throw verb_error("control " + line.word(0) + " is disabled");
+    int id = check_box_named(window, line.word(0));
+    std::optional<page_control> before = control(window, id);
+    if (!before->enabled) throw verb_error("control " + std::to_string(id) + " is disabled");
     {
         trace::call t(direction::to_component, "utf8api", "uHeadlessClick",
                       "control " + std::to_string(id));
@@ -140,11 +114,9 @@ void type(verb_context& c, const input_line& line) {
     HWND window = page_or_fail(c);
     expect_words(line, 1, SIZE_MAX);
     std::string text = line.rest(0);
-    std::optional<uControlState> field;
-    for (int i = 0, n = uHeadlessControlCount(window); i < n && !field; ++i) {
-        uControlState s{};
-        if (uHeadlessControlState(window, i, &s) && is_field(s)) field = s;
-    }
+    std::optional<page_control> field;
+    for (const page_control& s : controls_of(window))
+        if (!field && is_field(s)) field = s;
     if (!field) throw verb_error("the page has no text field");
     if (!field->enabled)
         throw verb_error("the text field " + std::to_string(field->id) + " is disabled");
@@ -162,9 +134,9 @@ void type(verb_context& c, const input_line& line) {
 std::vector<verb> settings_verbs() {
     return {
         {"prefs", "", "the preferences tree: branches and pages", prefs},
-        {"page", "[NAME]", "open a preferences page (the component's) and show its controls", page},
-        {"click", "ID", "click a check box on the open page", click},
-        {"type", "TEXT", "type TEXT into the open page's text field (\"\" empties it)", type},
+        {"page", "[NAME]", "open a preferences page; shows ids and captions", page},
+        {"click", "ID|WORD", "click a check box by its id or a word of its caption", click},
+        {"type", "TEXT", "type into the page's text field (\"\" empties it)", type},
     };
 }
 

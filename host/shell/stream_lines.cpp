@@ -4,9 +4,19 @@ namespace host {
 
 bool stream_lines::next(std::string& line) {
     if (!prompt_.empty()) out_ << prompt_ << std::flush;
-    if (std::getline(in_, line)) return true;
-    if (!prompt_.empty()) out_ << '\n';
-    return false;
+    line.clear();
+    // stdio's reads, unlike the C++ streams', end when a signal interrupts them.
+    int c = 0;
+    while ((c = std::getc(in_)) != EOF && c != '\n')
+        line += static_cast<char>(c);
+    if (c == EOF && (line.empty() || std::ferror(in_))) {
+        if (!prompt_.empty()) out_ << '\n';
+        return false;
+    }
+    // A byte-order mark, as some editors save UTF-8, is no part of the first line.
+    if (first_ && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+    first_ = false;
+    return true;
 }
 
 } // namespace host

@@ -1,13 +1,21 @@
 #include "shell/line_source.h"
 
-#include <iostream>
+#include "app.h"
+
+#include <cstdio>
 
 #if !defined(_WIN32)
-#include "shell/verbs.h"
+#include "shell/completion.h"
+#include "shell/stop_signals.h"
 
+#include <cerrno>
+#include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <langinfo.h>
+#include <unistd.h>
 // The BSD line editor, through its readline-style calls.
 #include <editline/readline.h>
 #endif
@@ -21,68 +29,110 @@ namespace {
 // The history keeps this many of the latest lines.
 constexpr int kept_lines = 1000;
 
-// The verbs that start with `text`, one per call (`state` 0 starts over), in
-// memory the editor frees.
-char* next_verb(const char* text, int state) {
+// The host that Tab completes for; the editor's callbacks take no context.
+host_app* completing_for = nullptr;
+std::vector<std::string> offered;
+
+// The completions of the word being typed, one per call (`state` 0 starts
+// over), in memory the editor frees.
+char* next_completion(const char*, int state) {
     static std::size_t at = 0;
     if (state == 0) at = 0;
-    const std::vector<verb>& verbs = all_verbs();
-    while (at < verbs.size()) {
-        const char* name = verbs[at++].name;
-        if (std::strncmp(name, text, std::strlen(text)) == 0) return strdup(name);
-    }
-    return nullptr;
+    return at < offered.size() ? strdup(offered[at++].c_str()) : nullptr;
 }
 
-// Completes the word before the cursor when it is the line's first, the verb;
-// later words get no completion (not file names either).
 char** complete(const char* text, int start, int) {
-    rl_attempted_completion_over = 1;
-    std::string before(rl_line_buffer, static_cast<std::size_t>(start));
-    if (before.find_first_not_of(" \t") != std::string::npos) return nullptr;
-    return rl_completion_matches(text, next_verb);
+    rl_attempted_completion_over = 1; // never file names
+    offered = completions(*completing_for,
+                          std::string(rl_line_buffer, static_cast<std::size_t>(start)), text);
+    return rl_completion_matches(text, next_completion);
+}
+
+// Where the editor draws the prompt and the line: standard output when it is
+// a terminal, otherwise the terminal itself, so that output sent to a pipe or
+// a file still leaves the prompt on screen and the keys working.
+std::FILE* editor_output() {
+    if (isatty(STDOUT_FILENO)) return stdout;
+    if (isatty(STDERR_FILENO)) return stderr;
+    std::FILE* tty = std::fopen("/dev/tty", "w");
+    return tty ? tty : stdout;
 }
 
 class edited_lines final : public line_source {
 public:
-    edited_lines(std::ostream& out, std::string prompt, std::filesystem::path history_file)
-        : out_(out), prompt_(std::move(prompt)), history_file_(std::move(history_file)) {
+    edited_lines(host_app& app, std::string prompt, std::filesystem::path history_file,
+                 std::ostream& errors)
+        : out_(app.out), errors_(errors), prompt_(std::move(prompt)),
+          history_file_(std::move(history_file)) {
+        // Letters beyond ASCII arrive whole only where the locale says how they are encoded.
+        std::setlocale(LC_CTYPE, "");
+        if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0)
+            errors_ << "quorvel-host: the locale's character set is " << nl_langinfo(CODESET)
+                    << ", not UTF-8: letters beyond ASCII may not be typed whole\n";
+        completing_for = &app;
         rl_readline_name = "quorvel-host";
         rl_attempted_completion_function = complete;
+        rl_basic_word_break_characters = const_cast<char*>(" \t\n");
+        rl_outstream = editor_output();
         using_history();
         stifle_history(kept_lines);
         read_history(history_file_.string().c_str());
     }
 
+    ~edited_lines() override {
+        completing_for = nullptr;
+        offered.clear();
+        if (rl_outstream != stdout && rl_outstream != stderr) std::fclose(rl_outstream);
+        rl_outstream = stdout;
+    }
+
     bool next(std::string& line) override {
         out_ << std::flush;
-        char* typed = readline(prompt_.c_str());
-        if (!typed) {
-            out_ << '\n';
-            return false;
+        while (true) {
+            char* typed = readline(prompt_.c_str());
+            // Ctrl-C abandons the line being typed, as in a shell.
+            if (stop_signals::caught() == SIGINT) {
+                stop_signals::forget();
+                std::free(typed);
+                std::fputc('\n', rl_outstream);
+                continue;
+            }
+            // The end of the input, or another stop signal, ends the session.
+            if (!typed || stop_signals::caught()) {
+                std::free(typed);
+                std::fputc('\n', rl_outstream);
+                return false;
+            }
+            line = typed;
+            std::free(typed);
+            remember(line);
+            return true;
         }
-        line = typed;
-        std::free(typed);
-        remember(line);
-        return true;
     }
 
 private:
     // Adds `line` to the history, unless it is blank or repeats the last one,
     // and keeps the history in its file at once, so a session that ends
-    // abruptly loses none of it.
+    // abruptly loses none of it. The first time that fails is said once.
     void remember(const std::string& line) {
         if (line.find_first_not_of(" \t") == std::string::npos) return;
         HIST_ENTRY* last =
             history_length > 0 ? history_get(history_base + history_length - 1) : nullptr;
         if (last && last->line && line == last->line) return;
         add_history(line.c_str());
-        write_history(history_file_.string().c_str());
+        errno = 0;
+        if (write_history(history_file_.string().c_str()) != 0 && !history_failed_) {
+            history_failed_ = true;
+            errors_ << "quorvel-host: cannot save the history to " << history_file_.string() << ": "
+                    << std::strerror(errno ? errno : EIO) << '\n';
+        }
     }
 
     std::ostream& out_;
+    std::ostream& errors_;
     std::string prompt_;
     std::filesystem::path history_file_;
+    bool history_failed_ = false;
 };
 
 } // namespace
@@ -90,12 +140,13 @@ private:
 #endif
 
 std::unique_ptr<line_source>
-terminal_lines(std::ostream& out, const std::string& prompt,
-               [[maybe_unused]] const std::filesystem::path& history_file) {
+terminal_lines(host_app& app, const std::string& prompt,
+               [[maybe_unused]] const std::filesystem::path& history_file,
+               [[maybe_unused]] std::ostream& errors) {
 #if defined(_WIN32)
-    return std::make_unique<stream_lines>(std::cin, out, prompt);
+    return std::make_unique<stream_lines>(stdin, app.out, prompt);
 #else
-    return std::make_unique<edited_lines>(out, prompt, history_file);
+    return std::make_unique<edited_lines>(app, prompt, history_file, errors);
 #endif
 }
 

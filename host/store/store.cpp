@@ -4,16 +4,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace host {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* aside_suffix = ".damaged";
 
 std::uint32_t u32_at(const std::vector<std::uint8_t>& blob, std::size_t at) {
     return static_cast<std::uint32_t>(blob[at]) | static_cast<std::uint32_t>(blob[at + 1]) << 8 |
@@ -43,14 +39,6 @@ std::string walk(const std::vector<std::uint8_t>& blob, std::size_t& whole) {
         ++whole;
     }
     return {};
-}
-
-std::vector<std::uint8_t> read_file(const fs::path& path, bool& ok) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    ok = in.good() || in.eof();
-    return bytes;
 }
 
 std::string hex_line(const std::vector<std::uint8_t>& bytes, std::size_t at) {
@@ -92,106 +80,56 @@ fs::path default_profile() {
     return fs::path(".quorvel");
 }
 
-std::string store::make_folder() const {
-    std::error_code ec;
-    if (fs::is_directory(folder_, ec)) return {};
-    if (fs::exists(folder_, ec))
-        return "the profile folder " + folder_.string() + " is not a folder";
-    fs::create_directories(folder_, ec);
-    if (ec) return "cannot make the profile folder " + folder_.string() + ": " + ec.message();
-    return {};
-}
-
 store::reading store::read() {
     reading r;
     std::error_code ec;
-    if (!fs::is_directory(folder_, ec)) {
-        r.report = "store: no profile folder to read; the component starts with its defaults";
+    if (!fs::is_directory(folder(), ec)) return r;
+    profile_file::contents stored = file_.read();
+    const std::string& name = file_.name();
+    if (stored.state == profile_file::contents::missing) {
+        r.report = "store: no " + name + " yet; the component starts with its defaults";
         return r;
     }
-    if (!fs::exists(file(), ec)) {
-        r.report = "store: no " + file_name_ + " yet; the component starts with its defaults";
+    if (stored.state == profile_file::contents::unreadable) {
+        r.report = "store: " + stored.problem +
+                   "; the component starts with its defaults, and saves are refused";
         return r;
     }
-    bool ok = fs::is_regular_file(file(), ec);
-    std::vector<std::uint8_t> bytes;
-    if (ok) bytes = read_file(file(), ok);
-    if (!ok) {
-        r.report = "store: cannot read " + file_name_ + "; the component starts with its defaults";
-        return r;
-    }
-    std::string problem = check_records(bytes);
+    std::string problem = check_records(stored.bytes);
     if (problem.empty()) {
-        r.report = "store: " + file_name_ + " read, " + count_of(bytes.size(), "byte", "bytes") +
-                   " in " + count_of(count_records(bytes), "record", "records");
+        r.report = "store: " + name + " read, " + count_of(stored.bytes.size(), "byte", "bytes") +
+                   " in " + count_of(count_records(stored.bytes), "record", "records");
+        if (!stored.note.empty()) r.report += "; " + stored.note;
     } else {
-        fs::path aside = free_aside_path();
-        fs::rename(file(), aside, ec);
-        r.report =
-            "store: " + file_name_ + " is damaged (" + problem + "); " +
-            (ec ? "it could not be moved aside" : "kept aside as " + aside.filename().string()) +
-            "; the component takes what it can read";
+        r.report = "store: " + name + " is damaged (" + problem + "); " + file_.keep_aside() +
+                   "; the component takes what it can read";
     }
-    r.bytes = std::move(bytes);
+    r.bytes = std::move(stored.bytes);
     return r;
-}
-
-std::string store::save(const std::vector<std::uint8_t>& blob) {
-    if (std::string problem = make_folder(); !problem.empty()) return problem;
-    std::error_code ec;
-    fs::path temporary = folder_ / (file_name_ + ".new");
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(blob.data()),
-                  static_cast<std::streamsize>(blob.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temporary, ec);
-            return "cannot write " + temporary.filename().string();
-        }
-    }
-    fs::rename(temporary, file(), ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return "cannot replace " + file_name_ + ": " + ec.message();
-    }
-    return {};
 }
 
 std::vector<std::string> store::listing() const {
     std::vector<std::string> lines;
-    std::error_code ec;
-    if (!fs::exists(file(), ec)) {
-        lines.push_back(file_name_ + ": not saved yet");
+    const std::string& name = file_.name();
+    profile_file::contents stored = file_.peek();
+    if (stored.state == profile_file::contents::missing) {
+        lines.push_back(name + ": not saved yet");
+    } else if (stored.state == profile_file::contents::unreadable) {
+        lines.push_back(stored.problem);
     } else {
-        bool ok = false;
-        std::vector<std::uint8_t> bytes = read_file(file(), ok);
+        const std::vector<std::uint8_t>& bytes = stored.bytes;
         std::string problem = check_records(bytes);
-        lines.push_back(file_name_ + ": " + count_of(bytes.size(), "byte", "bytes") + ", " +
+        lines.push_back(name + ": " + count_of(bytes.size(), "byte", "bytes") + ", " +
                         (problem.empty() ? count_of(count_records(bytes), "record", "records")
                                          : "damaged: " + problem));
         for (std::size_t at = 0; at < bytes.size(); at += 16)
             lines.push_back(hex_line(bytes, at));
     }
-    for (int n = 1;; ++n) {
-        std::string name = aside_name(n);
-        if (!fs::exists(folder_ / name, ec)) break;
-        lines.push_back("kept aside: " + name + ", " +
-                        count_of(fs::file_size(folder_ / name, ec), "byte", "bytes"));
-    }
-    return lines;
-}
-
-std::string store::aside_name(int n) const {
-    return file_name_ + aside_suffix + (n > 1 ? "." + std::to_string(n) : "");
-}
-
-fs::path store::free_aside_path() const {
     std::error_code ec;
-    for (int n = 1;; ++n) {
-        fs::path candidate = folder_ / aside_name(n);
-        if (!fs::exists(candidate, ec)) return candidate;
-    }
+    for (const std::string& aside : file_.kept_aside())
+        lines.push_back("kept aside: " + aside + ", " +
+                        count_of(fs::file_size(folder() / aside, ec), "byte", "bytes"));
+    return lines;
 }
 
 } // namespace host

@@ -1,8 +1,9 @@
 // The profile's store of the component's settings: one file per component,
 // <module name>.cfg in the profile folder, holding the blob the component
-// saved. Saving writes a temporary file and renames it over the old one, so a
-// crash leaves either the old store or the new one.
+// saved, kept as every file of the profile is (store/profile_file.h).
 #pragma once
+
+#include "store/profile_file.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -25,41 +26,37 @@ std::filesystem::path default_profile();
 
 class store {
 public:
-    explicit store(std::filesystem::path folder) : folder_(std::move(folder)) {}
+    explicit store(std::filesystem::path folder) : file_(std::move(folder), "relayvo.cfg") {}
 
-    // Makes the profile folder when it is missing. Returns an empty text when
-    // the folder can hold the store, otherwise why not, in a few words.
-    std::string make_folder() const;
-    const std::filesystem::path& folder() const { return folder_; }
+    const std::filesystem::path& folder() const { return file_.folder(); }
 
     // Chooses the file of the component called `module_name`.
-    void use(const std::string& module_name) { file_name_ = module_name + ".cfg"; }
-    const std::string& file_name() const { return file_name_; }
+    void use(const std::string& module_name) { file_.rename(module_name + ".cfg"); }
+    const std::string& file_name() const { return file_.name(); }
 
     struct reading {
         std::optional<std::vector<std::uint8_t>> bytes; // none when nothing is stored
-        std::string report;                             // one line for the user
+        std::string report; // one line for the user; empty without a profile folder
     };
-    // Reads the store, or says there is no folder to read. A damaged one is moved aside, not
-    // overwritten later, and its bytes are still returned for the component to read what it can.
+    // Reads the store. A damaged one is moved aside, not overwritten later, and its bytes are
+    // still returned for the component to read what it can. One that cannot be read is left
+    // as it is, and saves are refused for the rest of the run.
     reading read();
 
-    // Saves `blob`; returns an empty text on success, otherwise what went wrong.
-    std::string save(const std::vector<std::uint8_t>& blob);
+    // Refuses every save from now on, for `reason`, which the user has been told.
+    void refuse(std::string reason) { file_.refuse(std::move(reason)); }
+    // Whether saves are refused for a reason the user has been told.
+    bool refused() const { return !file_.refusal().empty(); }
+
+    // Saves `blob`; returns an empty text on success, otherwise one line on
+    // what went wrong, with the path and the reason.
+    std::string save(const std::vector<std::uint8_t>& blob) { return file_.write(blob); }
 
     // The store byte by byte, and the damaged stores kept aside.
     std::vector<std::string> listing() const;
 
 private:
-    std::filesystem::path file() const { return folder_ / file_name_; }
-    // The name of the `n`th damaged store kept aside (counting from 1):
-    // <file>.damaged, then <file>.damaged.2 and on.
-    std::string aside_name(int n) const;
-    // Where the next damaged store goes: the first of those names not taken.
-    std::filesystem::path free_aside_path() const;
-
-    std::filesystem::path folder_;
-    std::string file_name_ = "relayvo.cfg";
+    profile_file file_;
 };
 
 } // namespace host

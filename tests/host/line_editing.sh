@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# A person at the prompt, in a real terminal: Tab completes a verb, the arrow
-# keys edit the line, and a line typed in one session is recalled in the next
-# from the history in the profile folder.
+# A person at the prompt, in a real terminal: typed UTF-8 arrives whole, Tab
+# completes a verb, a playlist name and a word of a check box's caption, the
+# arrow keys edit the line, Ctrl-C abandons the line being typed without
+# ending the session, and a line typed in one session is recalled in the next
+# from the history in the profile folder, even when the output goes elsewhere.
+# Ctrl-C while a script runs stops it; the host saves and exits with 130.
 #
 #   line_editing.sh HOST LIBRARY WORK_DIR
 #
@@ -14,9 +17,11 @@ if ! command -v tmux >/dev/null; then
     exit 77
 fi
 
+# A UTF-8 terminal, as a user's would be.
+export LC_ALL=C.UTF-8
 rm -rf "$work"
 mkdir -p "$work/profile" "$work/home"
-terminal() { tmux -S "$work/tmux.socket" -f /dev/null "$@"; }
+terminal() { tmux -u -S "$work/tmux.socket" -f /dev/null "$@"; }
 trap 'terminal kill-server 2>/dev/null || true' EXIT
 
 fail() {
@@ -34,38 +39,81 @@ expect() {
     fail "\"$1\" never showed"
 }
 
-# A new session of the host in its own terminal; HOME is a fresh folder so
-# that no personal editor settings take part.
+# Types $1 literally, then presses the keys named after it.
+type_then() {
+    terminal send-keys -t "$session" -l "$1"
+    shift
+    terminal send-keys -t "$session" "$@"
+}
+
+# Types $1, then presses Enter.
+enter() {
+    type_then "$1" Enter
+}
+
+# A new session of the host in its own terminal, with `more` added to its
+# command line (a pipe, or a script); HOME is a fresh folder so that no
+# personal editor settings take part. The shell around the host ignores
+# Ctrl-C, so that it stays to tell how the host ended.
 start() {
     session=$1
+    local more=${2:-}
     terminal new-session -d -s "$session" -x 120 -y 40 \
-        "HOME='$work/home' '$host' --library '$library' --profile '$work/profile'; echo '[host ended]'; sleep 30"
-    expect "quorvel> "
+        "trap '' INT; HOME='$work/home' '$host' --library '$library' --profile '$work/profile' $more; echo \"[host ended \$?]\"; sleep 30"
 }
 
 start first
-terminal send-keys -t first -l "shor"
-terminal send-keys -t first Tab
+expect "quorvel> "
+type_then "shor" Tab
 expect "quorvel> shortcuts "
 terminal send-keys -t first Enter
 expect "shortcut commands: "
-terminal send-keys -t first -l "new Rck"
-terminal send-keys -t first Left Left
-terminal send-keys -t first -l "o"
-terminal send-keys -t first Enter
+type_then "new Rck" Left Left
+enter "o"
 expect "created 2 Rock"
-terminal send-keys -t first -l "quit"
-terminal send-keys -t first Enter
-expect "[host ended]"
+enter "new Café 🎵"
+expect "created 3 Café 🎵"
+enter "new Ölß"
+expect "created 4 Ölß"
+type_then "activate Ca" Tab Enter
+expect "active: 3 Café 🎵"
+enter "page"
+expect "page Relayvo"
+type_then "click pre" Tab Enter
+expect "1018  check  [x]"
+# Ctrl-C abandons the half-typed line; the session goes on, and its click is
+# saved when it ends.
+type_then "remove 2" C-c
+enter "list"
+expect "playlists: 4"
+enter "quit"
+expect "[host ended 0]"
 [ -s "$work/profile/quorvel-host.history" ] || fail "no history file in the profile folder"
+for name in '"Café 🎵"' '"Ölß"' '"Rock"'; do
+    grep -qF "$name" "$work/profile/playlists.json" || fail "$name was not kept in playlists.json"
+done
 
-# The latest line is quit, the one before it the edited "new Rock".
-start second
+# The latest line is quit, the one before it list. The names and the click
+# came back from the profile. The output goes to a file; the prompt and the
+# keys still work, since input is a terminal.
+start second "> '$work/output.txt'"
+expect "quorvel> "
 terminal send-keys -t second Up Up
-expect "quorvel> new Rock"
+expect "quorvel> list"
 terminal send-keys -t second Enter
-expect "created 2 Rock"
-terminal send-keys -t second -l "quit"
-terminal send-keys -t second Enter
-expect "[host ended]"
-echo "completion, editing and history work at the prompt"
+enter "page"
+enter "quit"
+expect "[host ended 0]"
+grep -qF "3 Café 🎵: 0 items" "$work/output.txt" || fail "the names did not come back"
+grep -qF "1018  check  [x]" "$work/output.txt" || fail "the click did not come back"
+
+# A script that waits for its next line is stopped by Ctrl-C: what it did is saved.
+mkfifo "$work/script"
+exec 3<>"$work/script"
+start third "--script '$work/script'"
+printf 'page\nclick append\n' >&3
+expect "1019  check  [x]"
+terminal send-keys -t third C-c
+expect "[host ended 130]"
+expect "saved relayvo.cfg"
+echo "UTF-8, completion, editing, Ctrl-C and history work at the prompt"

@@ -48,11 +48,17 @@ foreach(script IN LISTS SCRIPTS)
         string(APPEND transcript "== run ${run}: ${name} ==\n")
     endif()
     set(command ${EMULATOR} "${HOST}" --library "${LIBRARY}" --profile "${PROFILE}")
+    # The host runs in the script's folder and is given its bare name, which
+    # its error lines then show.
+    set(folder "${PROFILE}")
     if(NOT script STREQUAL "-")
-        list(APPEND command --script "${script}")
+        get_filename_component(folder "${script}" DIRECTORY)
+        get_filename_component(name "${script}" NAME)
+        list(APPEND command --script "${name}")
     endif()
     execute_process(
         COMMAND ${command} ${ARGS}
+        WORKING_DIRECTORY "${folder}"
         INPUT_FILE /dev/null
         OUTPUT_VARIABLE output
         ERROR_VARIABLE output

@@ -1,6 +1,8 @@
 // The profile's store: which blobs count as whole records, how a save
-// replaces the file, how a damaged store is kept aside, and a profile folder
-// that cannot hold the store.
+// replaces the file, how a damaged store is kept aside, a store that cannot
+// be read and a profile folder that cannot hold the store; and the playlists
+// kept beside it.
+#include "host/store/playlist_file.h"
 #include "host/store/store.h"
 #include "tests/support/config_bytes.h"
 
@@ -154,10 +156,10 @@ TEST_F(store_test, listing_shows_every_byte_and_the_stores_kept_aside) {
 }
 
 TEST_F(store_test, missing_profile_folder_is_made) {
-    host::store s(folder / "new" / "profile");
-    EXPECT_EQ(s.make_folder(), "");
-    EXPECT_TRUE(fs::is_directory(folder / "new" / "profile"));
-    EXPECT_EQ(s.make_folder(), "");
+    fs::path profile = folder / "new" / "profile";
+    EXPECT_EQ(host::prepare_profile_folder(profile), "");
+    EXPECT_TRUE(fs::is_directory(profile));
+    EXPECT_EQ(host::prepare_profile_folder(profile), "");
 }
 
 TEST_F(store_test, file_as_profile_folder_is_reported_and_left_alone) {
@@ -165,11 +167,11 @@ TEST_F(store_test, file_as_profile_folder_is_reported_and_left_alone) {
     write(file, two_records);
     host::store s(file);
     std::string problem = "the profile folder " + file.string() + " is not a folder";
-    EXPECT_EQ(s.make_folder(), problem);
+    EXPECT_EQ(host::prepare_profile_folder(file), problem);
     EXPECT_EQ(s.save(one_record("replace")), problem);
     host::store::reading r = s.read();
     EXPECT_FALSE(r.bytes);
-    EXPECT_EQ(r.report, "store: no profile folder to read; the component starts with its defaults");
+    EXPECT_EQ(r.report, "");
     EXPECT_EQ(read(file), two_records);
 }
 
@@ -177,10 +179,77 @@ TEST_F(store_test, unreachable_profile_folder_is_reported_with_the_reason) {
     write(folder / "relayvo.cfg", two_records);
     fs::path below_a_file = folder / "relayvo.cfg" / "profile";
     host::store s(below_a_file);
-    std::string problem = s.make_folder();
+    std::string problem = host::prepare_profile_folder(below_a_file);
     std::string start = "cannot make the profile folder " + below_a_file.string() + ": ";
     ASSERT_EQ(problem.substr(0, start.size()), start);
     EXPECT_GT(problem.size(), start.size());
     EXPECT_EQ(s.save(two_records), problem);
     EXPECT_EQ(read(folder / "relayvo.cfg"), two_records);
+}
+
+TEST_F(store_test, folder_as_store_is_reported_and_never_replaced) {
+    fs::create_directories(folder / "relayvo.cfg" / "inside");
+    host::store s(folder);
+    host::store::reading r = s.read();
+    EXPECT_FALSE(r.bytes);
+    EXPECT_EQ(r.report, "store: cannot read " + (folder / "relayvo.cfg").string() +
+                            ": it is a folder; the component starts with its defaults, and "
+                            "saves are refused");
+    EXPECT_EQ(s.save(two_records), (folder / "relayvo.cfg").string() +
+                                       " could not be read at start, so it is not written over");
+    EXPECT_TRUE(fs::is_directory(folder / "relayvo.cfg" / "inside"));
+}
+
+TEST_F(store_test, playlists_come_back_as_they_were_saved) {
+    host::playlist_model saved;
+    saved.rename(0, "Caf\xC3\xA9 \xF0\x9F\x8E\xB5");
+    saved.create("C# \"Minor\" \\");
+    saved.create("Empty");
+    host::playlist_model::insert(saved.at(1), 0, {saved.new_track("So What"), saved.new_track("")},
+                                 false);
+    saved.activate(1);
+    ASSERT_EQ(host::playlist_file(folder).save(saved), "");
+
+    host::playlist_model loaded;
+    ASSERT_EQ(host::playlist_file(folder).load(loaded), "");
+    ASSERT_EQ(loaded.count(), 3u);
+    EXPECT_EQ(loaded.active(), 1u);
+    for (std::size_t i = 0; i < saved.count(); ++i) {
+        EXPECT_EQ(loaded.at(i).name, saved.at(i).name);
+        ASSERT_EQ(loaded.at(i).items.size(), saved.at(i).items.size());
+        for (std::size_t t = 0; t < saved.at(i).items.size(); ++t)
+            EXPECT_EQ(loaded.at(i).items[t]->title, saved.at(i).items[t]->title);
+    }
+}
+
+TEST_F(store_test, damaged_playlists_are_kept_aside_and_the_host_keeps_its_own) {
+    struct damaged_case {
+        const char* text;
+        const char* problem;
+    };
+    const damaged_case cases[] = {
+        {"{\"playlists\": [", "not JSON"},
+        {"[]", "not a JSON object"},
+        {"{\"playlists\": 3}", "no list of playlists"},
+        {"{\"playlists\": [{\"tracks\": []}]}", "a playlist without a name"},
+        {"{\"playlists\": [{\"name\": \"A\", \"tracks\": 1}]}",
+         "a playlist's tracks are not a list"},
+        {"{\"playlists\": [{\"name\": \"A\", \"tracks\": [2]}]}", "a track without a title"},
+        {"{\"playlists\": [{\"name\": \"A\"}], \"active\": 1}",
+         "the active playlist is not one of them"},
+    };
+    for (const damaged_case& c : cases) {
+        fs::remove(folder / "playlists.json.damaged");
+        std::ofstream(folder / "playlists.json") << c.text;
+        host::playlist_model model;
+        EXPECT_EQ(host::playlist_file(folder).load(model),
+                  std::string("playlists: playlists.json is damaged (") + c.problem +
+                      "); kept aside as playlists.json.damaged; the host starts with its own")
+            << c.text;
+        ASSERT_EQ(model.count(), 1u) << c.text;
+        EXPECT_EQ(model.at(0).name, "Default") << c.text;
+        EXPECT_FALSE(fs::exists(folder / "playlists.json")) << c.text;
+        std::ifstream aside(folder / "playlists.json.damaged");
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(aside), {}), c.text);
+    }
 }

@@ -1,0 +1,17 @@
+// Ctrl-C and SIGTERM, caught so that the host stops between two lines, saves,
+// and only then leaves as the signal asked.
+#pragma once
+
+namespace host::stop_signals {
+
+// Catches both signals from now on. A read that is waiting for input returns
+// early when one arrives, so a script or pipe stops at once.
+void catch_them();
+// The signal caught, or 0.
+int caught();
+// Forgets a caught signal: at the prompt Ctrl-C only abandons the line.
+void forget();
+// Ends the process as `signal` would have, had it not been caught.
+[[noreturn]] void leave_as(int signal);
+
+} // namespace host::stop_signals

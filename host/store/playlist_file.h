@@ -1,0 +1,38 @@
+// The host's playlists, kept in the profile folder as playlists.json like any
+// file of the profile (store/profile_file.h): their names, order and tracks,
+// and which one is active. A player keeps them across restarts; so does the
+// host.
+#pragma once
+
+#include "store/playlist_model.h"
+#include "store/profile_file.h"
+
+#include <filesystem>
+#include <string>
+
+namespace host {
+
+class playlist_file {
+public:
+    explicit playlist_file(std::filesystem::path folder)
+        : file_(std::move(folder), "playlists.json") {}
+
+    // Replaces `model` with the playlists kept in the file, when there is
+    // one. Returns an empty text when all is well, otherwise one line for the
+    // user: a damaged file is kept aside and the model left as it was; one
+    // that cannot be read is left alone, and saves are refused.
+    std::string load(playlist_model& model);
+    // Writes `model` to the file; returns an empty text on success, otherwise
+    // one line on what went wrong, with the path and the reason.
+    std::string save(const playlist_model& model);
+
+    // Refuses every save from now on, for `reason`, which the user has been told.
+    void refuse(std::string reason) { file_.refuse(std::move(reason)); }
+    // Whether saves are refused for a reason the user has been told.
+    bool refused() const { return !file_.refusal().empty(); }
+
+private:
+    profile_file file_;
+};
+
+} // namespace host
