@@ -1,21 +1,13 @@
 #include "commands/cell_plan.h"
 
-#include <cstring>
-
 namespace relayvo {
 
 namespace {
 
-// Whether two pieces of text hold the same bytes. Texts hold no NUL, so
-// strncmp compares them whole; unlike memcmp, every Windows' C runtime has it.
-bool same_text(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::strncmp(a.data(), b.data(), a.size()) == 0;
-}
-
 // The action for texts of one playlist, the name aside: the pieces around the
 // name are compared first, since they alone differ after a settings change.
 inline cell_action action_apart_from_name(const text_source& was, const text_source& now) {
-    if (was.width != now.width || was.count != now.count || !same_text(was.group, now.group))
+    if (was.width != now.width || was.count != now.count || was.group != now.group)
         return cell_action::form;
     // Equal widths: both show a number, or neither does and both are 0.
     return was.number == now.number ? cell_action::keep : cell_action::renumber;
@@ -23,7 +15,7 @@ inline cell_action action_apart_from_name(const text_source& was, const text_sou
 
 // A cell formed from `was` holds the playlist `now` stands for: the same name.
 bool same_playlist(const text_source& was, const text_source* now) {
-    return now && same_text(was.name, now->name);
+    return now && was.name == now->name;
 }
 
 } // namespace
@@ -31,8 +23,7 @@ bool same_playlist(const text_source& was, const text_source* now) {
 cell_action action_for(const text_source* was, const text_source* now) {
     if (!was || !now) return cell_action::form;
     cell_action action = action_apart_from_name(*was, *now);
-    return action == cell_action::form || same_text(was->name, now->name) ? action
-                                                                          : cell_action::form;
+    return action == cell_action::form || was->name == now->name ? action : cell_action::form;
 }
 
 cell_plan::cell_plan(const held_sources& old, std::uint32_t old_count, std::uint32_t new_count)

@@ -178,12 +178,10 @@ void update(pointer_list& list, std::uint32_t index, const text_source* now, tex
 std::uint32_t set_aside(pointer_list& list, pointer_list& held, std::uint32_t count) {
     std::uint32_t old_count = list.count();
     if (count == old_count) return old_count; // the cells stay where they are
-    if (!held.resize(old_count)) {
+    if (!held.copy_of(list)) {
         clear_entries(list);
         return 0;
     }
-    for (std::uint32_t i = 0; i < old_count; ++i)
-        held.set(i, list.get(i));
     return old_count;
 }
 
