@@ -1,5 +1,6 @@
 #include "bench/baseline.h"
 
+#include "bench/bench_host.h"
 #include "quorvel/commands.h"
 
 #include <cstdio>
@@ -7,11 +8,6 @@
 namespace bench {
 
 namespace {
-
-quorvel::playlist_roster* roster(quorvel::host_api& host) {
-    return static_cast<quorvel::playlist_roster*>(
-        host.find_service(quorvel::playlist_roster_class, 0));
-}
 
 std::int32_t item_count(quorvel::host_api& host, std::uint32_t index) {
     if (roster(host)->active_index() == static_cast<std::int32_t>(index)) {
@@ -71,11 +67,7 @@ void plain_table::rename(testing_support::fake_host& host, std::uint32_t index, 
 bool plain_table::display(testing_support::fake_host& host, std::uint32_t index,
                           quorvel::handle_list& tracks, quorvel::text_buffer& out,
                           const quorvel::guid& caller) {
-    if (tracks.count() == 0) return false;
-    if (caller == quorvel::caller_playlist_view &&
-        roster(host)->active_index() == static_cast<std::int32_t>(index))
-        return false;
-    if (index >= labels.size()) return false;
+    if (!shown(host, index, tracks, caller, command_count())) return false;
     out.assign(labels[index].c_str(), quorvel::unbounded);
     return true;
 }

@@ -3,9 +3,7 @@
 // afresh at every rebuild.
 #pragma once
 
-#include "bench/bench_host.h"
-#include "bench/options.h"
-#include "quorvel/containers.h"
+#include "bench/table.h"
 #include "tests/support/host_containers.h"
 
 #include <string>
@@ -13,17 +11,21 @@
 
 namespace bench {
 
-class plain_table {
+// Rebuilds form labels and, with show_numbers, paths of every playlist; a
+// rename forms the label and path of one again; a menu query hands out the
+// label.
+class plain_table final : public table {
 public:
-    // Labels and, with show_numbers, paths of the first `playlists` playlists.
-    void rebuild(testing_support::fake_host& host, std::uint32_t playlists, const options& o);
-    // Re-forms the label and path of playlist `index` with `name`.
+    void rebuild(testing_support::fake_host& host, std::uint32_t playlists,
+                 const options& o) override;
     void rename(testing_support::fake_host& host, std::uint32_t index, const char* name,
-                const options& o);
-    // The display step of one by-index command, after the handle list's count.
+                const options& o) override;
     bool display(testing_support::fake_host& host, std::uint32_t index,
                  quorvel::handle_list& tracks, quorvel::text_buffer& out,
-                 const quorvel::guid& caller);
+                 const quorvel::guid& caller) override;
+    std::uint32_t command_count() const override {
+        return static_cast<std::uint32_t>(labels.size());
+    }
 
     std::vector<std::string> labels;
     std::vector<std::string> paths;

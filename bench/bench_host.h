@@ -14,5 +14,11 @@ namespace bench {
 testing_support::fake_playlist made_playlist(std::uint32_t n);
 // Gives `host` `count` playlists; the first is active and holds no items.
 void add_playlists(testing_support::fake_host& host, std::uint32_t count);
+// The host's playlist roster, looked up afresh as the component looks it up.
+quorvel::playlist_roster* roster(quorvel::host_api& host);
+// Whether a menu query shows by-index command `index` of `commands` for
+// `tracks`, asked by `caller`: the calls a query makes before its text.
+bool shown(testing_support::fake_host& host, std::uint32_t index, quorvel::handle_list& tracks,
+           const quorvel::guid& caller, std::uint32_t commands);
 
 } // namespace bench

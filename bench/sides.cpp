@@ -70,16 +70,6 @@ std::uint32_t component_side::command_count() {
     return commands_.command_count();
 }
 
-void plain_side::start(std::uint32_t playlists) {
-    count_ = playlists;
-    table_.rebuild(host_, count_, options_);
-}
-
-void plain_side::settings_changed(const options& o) {
-    options_ = o;
-    table_.rebuild(host_, count_, options_);
-}
-
 std::size_t new_and_delete_calls() {
     return new_delete_calls;
 }

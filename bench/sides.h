@@ -1,10 +1,12 @@
-// The two sides of every benchmark, driven by the same events: the component
-// through its playlist watcher and command source, as the host drives it, and
-// the plain version. Each counts the allocator calls one event makes.
+// The three sides of every benchmark, driven by the same events: the
+// component through its playlist watcher and command source, as the host
+// drives it, the plain version, and the floor of host calls alone. Each
+// counts the allocator calls one event makes.
 #pragma once
 
 #include "bench/baseline.h"
 #include "bench/bench_host.h"
+#include "bench/floor.h"
 #include "bench/options.h"
 #include "commands/command_sources.h"
 #include "commands/playlist_watcher.h"
@@ -45,23 +47,34 @@ private:
     relayvo::index_commands commands_{table_};
 };
 
-class plain_side {
+// A side that keeps a table of its own, driven as the component is: the
+// plain version, or the floor. The table rebuilds from the host for a count
+// of playlists and the options, renames, answers menu queries and counts its
+// commands.
+template <class Table>
+class table_side {
 public:
-    plain_side(testing_support::fake_host& host, const options& o) : host_(host), options_(o) {}
+    table_side(testing_support::fake_host& host, const options& o) : host_(host), options_(o) {}
 
-    void start(std::uint32_t playlists);
+    void start(std::uint32_t playlists) {
+        count_ = playlists;
+        table_.rebuild(host_, count_, options_);
+    }
     void created(std::uint32_t) { table_.rebuild(host_, ++count_, options_); }
     void removed(std::uint32_t) { table_.rebuild(host_, --count_, options_); }
     void reordered() { table_.rebuild(host_, count_, options_); }
     void renamed(std::uint32_t index, const char* name) {
         table_.rename(host_, index, name, options_);
     }
-    void settings_changed(const options& o);
+    void settings_changed(const options& o) {
+        options_ = o;
+        table_.rebuild(host_, count_, options_);
+    }
     bool display(std::uint32_t index, quorvel::handle_list& tracks, quorvel::text_buffer& out,
                  const quorvel::guid& caller) {
         return table_.display(host_, index, tracks, out, caller);
     }
-    std::uint32_t command_count() { return static_cast<std::uint32_t>(table_.labels.size()); }
+    std::uint32_t command_count() { return table_.command_count(); }
 
     // Calls of the global operator new and delete that `event` makes.
     template <class Event>
@@ -71,8 +84,11 @@ private:
     testing_support::fake_host& host_;
     options options_;
     std::uint32_t count_ = 0;
-    plain_table table_;
+    Table table_;
 };
+
+using plain_side = table_side<plain_table>;
+using floor_side = table_side<floor_table>;
 
 // Calls of the global operator new and delete (of non-null) so far.
 std::size_t new_and_delete_calls();
@@ -84,8 +100,9 @@ std::size_t component_side::allocator_calls(Event event) {
     return heap.total();
 }
 
+template <class Table>
 template <class Event>
-std::size_t plain_side::allocator_calls(Event event) {
+std::size_t table_side<Table>::allocator_calls(Event event) {
     std::size_t before = new_and_delete_calls();
     event();
     return new_and_delete_calls() - before;

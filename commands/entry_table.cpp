@@ -1,39 +1,29 @@
 #include "commands/entry_table.h"
 
+#include "commands/cell_plan.h"
+#include "commands/entry_cell.h"
 #include "config/variables.h"
 #include "frame/host.h"
 #include "frame/version_record.h"
 #include "text/format.h"
-#include "text/heap.h"
-#include "text/owned_text.h"
+#include "text/plain_text.h"
+#include "text/text_buffer.h"
 
 #include <cstring>
-#include <new>
+#include <string_view>
 
 namespace relayvo {
 
 namespace {
 
-// A new cell holding a copy of `text`, or null when memory ran out. Cells go
-// through the component's heap like every other byte it owns.
-owned_text* new_cell(const char* text) {
-    void* memory = heap_allocate(sizeof(owned_text));
-    if (!memory) return nullptr;
-    owned_text* cell = new (memory) owned_text;
-    cell->assign(text, quorvel::unbounded);
-    return cell;
-}
-
-void delete_cell(owned_text* cell) {
-    if (!cell) return;
-    cell->~owned_text();
-    heap_release(cell);
+entry_cell* cell_at(const pointer_list& list, std::uint32_t index) {
+    return static_cast<entry_cell*>(list.get(index));
 }
 
 // Frees every cell of `list` and its text, then empties the list.
 void clear_entries(pointer_list& list) {
     for (std::uint32_t i = 0, n = list.count(); i < n; ++i)
-        delete_cell(static_cast<owned_text*>(list.get(i)));
+        entry_cell::free(cell_at(list, i));
     remove_all(list);
 }
 
@@ -61,10 +51,10 @@ std::uint32_t decimal_digits(std::uint32_t n) {
 
 // The formats of a numbered label, "%0Du. %s (%i)" and "%0Du. %s", with D the
 // digits of the playlist count so that the numbers sort as texts. Spelt out
-// rather than formatted, so that they cost no allocation.
+// rather than formatted, so that they cost no allocation. No number has more
+// digits than D, since none passes the playlist count.
 struct numbered_formats {
-    explicit numbered_formats(std::uint32_t playlists) {
-        std::uint32_t digits = decimal_digits(playlists); // 1 to 10
+    explicit numbered_formats(std::uint32_t playlists) : digits(decimal_digits(playlists)) {
         char* p = with_count;
         *p++ = '%';
         *p++ = '0';
@@ -76,180 +66,185 @@ struct numbered_formats {
         without_count[without] = '\0';
     }
 
+    std::uint32_t digits; // 1 to 10
     char with_count[16];
     char without_count[16];
 };
 
-// The texts one rebuild or rename works in, reused from playlist to playlist
-// so that an entry costs only the texts that changed.
+enum class text_kind { label, path };
+
+// A formed text and where the name starts in it; a null text where it could
+// not be formed.
+struct formed_text {
+    const char* text = nullptr;
+    std::uint32_t length = 0;
+    std::uint32_t name_offset = 0;
+};
+
+// What one rebuild or rename works with, reused from playlist to playlist:
+// the settings as they stand and the texts it fills.
 struct scratch {
     explicit scratch(std::uint32_t playlists) : numbered(playlists) {}
 
     numbered_formats numbered;
+    std::string_view group{command_group()};
     text_buffer name{text_buffer::size_hint{0}}; // the playlist's name from the host
     // The label or path being formed, with room for most at once.
     text_buffer text{text_buffer::size_hint{64}};
 
-    // Fetches the name of playlist `index`; empty when the host has none.
-    const char* fetch_name(std::uint32_t index) {
+    // Fetches the name of playlist `index` (empty when the host has none);
+    // false when it could not be had.
+    bool fetch_name(std::uint32_t index) {
         name.truncate(0);
         if (quorvel::playlist_roster* r = roster()) r->playlist_name(index, name);
-        return name.text();
+        return name.intact();
     }
+    std::string_view fetched_name() { return {name.text(), name.length()}; }
 
-    // The label of playlist `index` named `playlist_name`. Its item count is
-    // asked for even when the label leaves it out.
-    const char* label(std::uint32_t index, const char* playlist_name) {
+    // The source of the label of playlist `index` named `playlist_name`, a
+    // text ending in its NUL. Its item count is asked for even when the label
+    // leaves it out.
+    text_source label_source(std::uint32_t index, std::string_view playlist_name) {
         std::int32_t count = item_count(index);
-        bool with_count = add_total.on() && count >= 0;
-        if (add_index.on() && with_count)
-            format_to(text, numbered.with_count, index + 1, playlist_name, count);
-        else if (add_index.on())
-            format_to(text, numbered.without_count, index + 1, playlist_name);
-        else if (with_count)
-            format_to(text, "%s (%i)", playlist_name, count);
-        else
-            return name.intact() ? playlist_name : empty_text; // the label is the name
-        return whole();
+        bool numbered_label = add_index.on();
+        return {{},
+                numbered_label ? index + 1 : 0,
+                numbered_label ? numbered.digits : 0,
+                playlist_name,
+                add_total.on() && count >= 0 ? count : -1};
+    }
+    text_source path_source(std::string_view playlist_name) const {
+        return {group, 0, 0, playlist_name, -1};
     }
 
-    // The group, a slash and the name.
-    const char* path(const char* playlist_name) {
-        text.assign(command_group(), quorvel::unbounded);
-        text.append("/", 1);
-        text.append(playlist_name, quorvel::unbounded);
-        return whole();
+    // The text of `kind` formed from `now`.
+    formed_text form(text_kind kind, const text_source& now) {
+        if (kind == text_kind::path) {
+            text.assign(now.group.data(), static_cast<std::uint32_t>(now.group.size()));
+            text.append("/", 1);
+            text.append(now.name.data(), static_cast<std::uint32_t>(now.name.size()));
+            return formed(static_cast<std::uint32_t>(now.group.size()) + 1);
+        }
+        const char* playlist_name = now.name.data();
+        if (now.number && now.count >= 0)
+            format_to(text, numbered.with_count, now.number, playlist_name, now.count);
+        else if (now.number)
+            format_to(text, numbered.without_count, now.number, playlist_name);
+        else if (now.count >= 0)
+            format_to(text, "%s (%i)", playlist_name, now.count);
+        else // the label is the name
+            return {playlist_name, static_cast<std::uint32_t>(now.name.size()), 0};
+        return formed(now.number ? now.width + 2 : 0);
     }
 
-    // The formed text, or the empty text if any part of it could not be had.
-    const char* whole() const { return name.intact() && text.intact() ? text.text() : empty_text; }
+    formed_text formed(std::uint32_t name_offset) {
+        if (!text.intact()) return {};
+        return {text.text(), text.length(), name_offset};
+    }
 };
 
-// `cell` holding `text`: the same cell, its text rewritten only if it differs,
-// or a new cell when there is none (null if memory ran out).
-owned_text* with_text(owned_text* cell, const char* text) {
-    if (!cell) return new_cell(text);
-    if (std::strcmp(cell->get(), text) != 0 && !cell->assign(text, quorvel::unbounded))
-        cell->assign(empty_text, quorvel::unbounded); // the old text may name another playlist
+// `cell` (null where there is none) with its text made that of `now` by
+// `action`: a new cell where one is formed and there was none, null if memory
+// ran out. A text that cannot be formed leaves the cell holding none.
+entry_cell* with_text(entry_cell* cell, cell_action action, const text_source* now, text_kind kind,
+                      scratch& work) {
+    if (action == cell_action::keep) return cell;
+    if (action == cell_action::renumber) {
+        cell->renumber(now->number);
+        return cell;
+    }
+    if (!cell) cell = entry_cell::make();
+    if (!cell) return nullptr;
+    formed_text formed = now ? work.form(kind, *now) : formed_text{};
+    if (!formed.text)
+        cell->lose();
+    else
+        cell->hold(formed.text, formed.length, formed.name_offset, *now);
     return cell;
 }
 
-// Puts `text` in the cell at `index`, making the cell if an earlier rebuild could not.
-void replace_cell(pointer_list& list, std::uint32_t index, const char* text) {
-    list.set(index, with_text(static_cast<owned_text*>(list.get(index)), text));
+// Gives the cell at `index` the text formed from `now`, making the cell if
+// an earlier rebuild could not.
+void update(pointer_list& list, std::uint32_t index, const text_source* now, text_kind kind,
+            scratch& work) {
+    entry_cell* cell = cell_at(list, index);
+    text_source was;
+    bool whole = cell && cell->source(was);
+    list.set(index, with_text(cell, action_for(whole ? &was : nullptr, now), now, kind, work));
 }
 
-// Lays a list out anew for `playlist_count` texts given in order.
+// Sets the cells of `list` aside in `held` when its count is to change; the
+// old count, or 0 where they cannot be held, the list then emptied.
+std::uint32_t set_aside(pointer_list& list, pointer_list& held, std::uint32_t count) {
+    std::uint32_t old_count = list.count();
+    if (count == old_count) return old_count; // the cells stay where they are
+    if (!held.copy_of(list)) {
+        clear_entries(list);
+        return 0;
+    }
+    return old_count;
+}
+
+// Lays a list out anew for `count` texts given in order, each cell taken or
+// made as the plan says, so that a rebuild formats and allocates only for
+// the texts that change.
 //
-// A rebuild could free every cell and make each one afresh. It keeps them
-// instead: a cell whose text is unchanged stays as it is, and one whose text
-// changed gets the new text, so a rebuild costs allocator calls only for the
-// texts that changed, and the texts read the same either way. When the count
-// changed by one, the created playlist's text gets a new cell, or the removed
-// playlist's cell is freed, where the texts on either side show the gap, so
-// the cells after it keep their texts too.
-//
-// While the count changes, the old cells are held aside and the list takes its
-// new size. If they cannot be held aside the list starts afresh; if the list
-// cannot take its size it ends empty. A list is never partly filled, and a
-// position never shows another playlist's text: each holds its own or none.
-class cell_layout {
+// While the count changes, the old cells are held aside and the list takes
+// its new size. If they cannot be held aside the list starts afresh; if the
+// list cannot take its size it ends empty. A list is never partly filled, and
+// a position never shows another playlist's text: each holds its own or none.
+class cell_layout final : public held_sources {
 public:
-    cell_layout(pointer_list& list, std::uint32_t count);
+    cell_layout(pointer_list& list, std::uint32_t count)
+        : list_(list), old_count_(set_aside(list, held_, count)),
+          old_(old_count_ == count ? &list : &held_), plan_(*this, old_count_, count),
+          ready_(list.count() == count || list.resize(count)) {}
     // Frees the old cells that no position took.
-    ~cell_layout();
+    ~cell_layout() {
+        for (std::uint32_t i = plan_.first_left(); i < old_count_; ++i)
+            entry_cell::free(cell_at(*old_, i));
+    }
     cell_layout(const cell_layout&) = delete;
     cell_layout& operator=(const cell_layout&) = delete;
 
     // False when the list could not take its size: it is empty, with nothing to place.
     bool ready() const { return ready_; }
-    // Gives the next position `text`.
-    void place(const char* text);
+    // Gives the next position the text of `kind` formed from `now` (null
+    // when it cannot be formed).
+    void place(const text_source* now, text_kind kind, scratch& work) {
+        cell_plan::step step = plan_.next(now);
+        if (step.freed != cell_plan::none) entry_cell::free(cell_at(*old_, step.freed));
+        entry_cell* cell = step.taken != cell_plan::none ? cell_at(*old_, step.taken) : nullptr;
+        list_.set(position_++, with_text(cell, step.action, now, kind, work));
+    }
+
+    bool source(std::uint32_t index, text_source& out) const override {
+        const entry_cell* cell = cell_at(*old_, index);
+        return cell && cell->source(out);
+    }
 
 private:
-    // Whether old cell `index` exists and reads as `text`.
-    bool old_reads(std::uint32_t index, const char* text);
-    // The next old cell in order, or null when none is left.
-    owned_text* take_old();
-    void put(owned_text* cell, const char* text) { list_.set(position_++, with_text(cell, text)); }
-
     pointer_list& list_;
     pointer_list held_; // the old cells while the count changes
-    pointer_list* old_; // where the old cells are: the list itself, or held aside
     std::uint32_t old_count_;
-    std::uint32_t next_old_ = 0; // the first old cell neither placed nor freed
+    const pointer_list* old_; // where the old cells are: the list itself, or held aside
+    cell_plan plan_;
     std::uint32_t position_ = 0; // the next position to fill
-    std::uint32_t to_make_;      // positions that still need a cell of their own
-    std::uint32_t to_free_;      // old cells that still have no position
-    text_buffer pending_{text_buffer::size_hint{0}}; // a text waiting for the next one
-    bool has_pending_ = false;
-    bool ready_ = true;
+    bool ready_;
 };
 
-cell_layout::cell_layout(pointer_list& list, std::uint32_t count)
-    : list_(list), old_(&list), old_count_(list.count()),
-      to_make_(count > old_count_ ? count - old_count_ : 0),
-      to_free_(count < old_count_ ? old_count_ - count : 0) {
-    if (count == old_count_) return; // the cells stay where they are
-    old_ = &held_;
-    if (held_.resize(old_count_)) {
-        for (std::uint32_t i = 0; i < old_count_; ++i)
-            held_.set(i, list.get(i));
-    } else {
-        clear_entries(list);
-        old_count_ = to_free_ = 0;
-        to_make_ = count;
-    }
-    ready_ = list.resize(count);
-}
-
-cell_layout::~cell_layout() {
-    while (next_old_ < old_count_)
-        delete_cell(take_old());
-}
-
-bool cell_layout::old_reads(std::uint32_t index, const char* text) {
-    if (index >= old_count_) return false;
-    const owned_text* cell = static_cast<const owned_text*>(old_->get(index));
-    return std::strcmp(cell ? cell->get() : empty_text, text) == 0;
-}
-
-owned_text* cell_layout::take_old() {
-    return next_old_ < old_count_ ? static_cast<owned_text*>(old_->get(next_old_++)) : nullptr;
-}
-
-void cell_layout::place(const char* text) {
-    if (has_pending_) {
-        // The waiting text is the created playlist's if this one reads as the next old cell.
-        has_pending_ = false;
-        bool created = old_reads(next_old_, text);
-        put(created ? nullptr : take_old(), pending_.text());
-        if (created) --to_make_;
-    }
-    if (to_make_ > 0 && !old_reads(next_old_, text)) {
-        if (next_old_ < old_count_) {
-            pending_.assign(text, quorvel::unbounded);
-            has_pending_ = true;
-            return;
-        }
-        --to_make_;
-        put(nullptr, text);
-        return;
-    }
-    if (to_free_ > 0 && !old_reads(next_old_, text) && old_reads(next_old_ + 1, text)) {
-        delete_cell(take_old()); // the removed playlist's
-        --to_free_;
-    }
-    put(take_old(), text);
-}
-
-// Gives `list` one cell per playlist of `playlists` holding the text `text_of` forms.
-template <class TextOf>
-void fill(pointer_list& list, std::uint32_t playlists, scratch& work, TextOf text_of) {
+// Gives `list` one cell per playlist of `playlists`, holding the text of
+// `kind` formed from what `source_of` makes of each playlist's index and name.
+template <class SourceOf>
+void fill(pointer_list& list, std::uint32_t playlists, text_kind kind, scratch& work,
+          SourceOf source_of) {
     cell_layout layout(list, playlists);
     if (!layout.ready()) return;
-    for (std::uint32_t i = 0; i < playlists; ++i)
-        layout.place(text_of(i, work.fetch_name(i)));
+    for (std::uint32_t i = 0; i < playlists; ++i) {
+        bool named = work.fetch_name(i);
+        text_source now = source_of(i, work.fetched_name());
+        layout.place(named ? &now : nullptr, kind, work);
+    }
 }
 
 } // namespace
@@ -264,8 +259,8 @@ entry_table::~entry_table() {
 }
 
 const char* entry_table::text_at(const pointer_list& list, std::uint32_t index) {
-    const owned_text* cell = static_cast<const owned_text*>(list.get(index));
-    return cell ? cell->get() : empty_text;
+    const entry_cell* cell = cell_at(list, index);
+    return cell ? cell->text() : empty_text;
 }
 
 void entry_table::playlist_created() {
@@ -281,28 +276,33 @@ void entry_table::playlist_removed() {
 void entry_table::rebuild_entries() {
     name_paths_enabled_ = show_numbers.on();
     scratch work(playlist_count_);
-    fill(index_labels_, playlist_count_, work,
-         [&](std::uint32_t i, const char* name) { return work.label(i, name); });
+    fill(index_labels_, playlist_count_, text_kind::label, work,
+         [&](std::uint32_t i, std::string_view name) { return work.label_source(i, name); });
     if (name_paths_enabled_)
-        fill(name_paths_, playlist_count_, work,
-             [&](std::uint32_t, const char* name) { return work.path(name); });
+        fill(name_paths_, playlist_count_, text_kind::path, work,
+             [&](std::uint32_t, std::string_view name) { return work.path_source(name); });
     else
         clear_entries(name_paths_);
 }
 
 void entry_table::rename_entry(std::uint32_t index, const char* new_name) {
     if (index >= label_count()) return;
-    const char* name = or_empty(new_name);
+    std::string_view name = or_empty(new_name);
     scratch work(playlist_count_);
-    replace_cell(index_labels_, index, work.label(index, name));
-    if (name_paths_enabled_ && index < path_count())
-        replace_cell(name_paths_, index, work.path(name));
+    text_source label = work.label_source(index, name);
+    update(index_labels_, index, &label, text_kind::label, work);
+    if (name_paths_enabled_ && index < path_count()) {
+        text_source path = work.path_source(name);
+        update(name_paths_, index, &path, text_kind::path, work);
+    }
 }
 
 void entry_table::refresh_label(std::uint32_t index) {
     if (!add_total.on() || index >= label_count()) return;
     scratch work(playlist_count_);
-    replace_cell(index_labels_, index, work.label(index, work.fetch_name(index)));
+    bool named = work.fetch_name(index);
+    text_source label = work.label_source(index, work.fetched_name());
+    update(index_labels_, index, named ? &label : nullptr, text_kind::label, work);
 }
 
 } // namespace relayvo

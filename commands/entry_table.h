@@ -10,9 +10,10 @@
 
 namespace relayvo {
 
-// Both lists hold owned_text cells that the table owns. A null cell, left
-// where memory ran out, reads as the empty text, so position i always stands
-// for playlist i. Only the table's own operations change its state.
+// Both lists hold cells that the table owns (entry_cell: a text and what it
+// was formed from). A null cell, left where memory ran out, reads as the
+// empty text, so position i always stands for playlist i. Only the table's
+// own operations change its state.
 class entry_table {
 public:
     // No playlist announced and no entry, as loading leaves the table.
@@ -42,7 +43,8 @@ public:
     // Counts one playlist fewer (never below 0) and rebuilds.
     void playlist_removed();
     // Rebuilds both lists from the host's playlists and the current settings,
-    // keeping every cell whose text is unchanged.
+    // keeping every cell whose text is unchanged and forming only the texts
+    // whose name, number, count or group changed.
     void rebuild_entries();
     // Updates the label (and the command path, if paths are enabled) of one playlist.
     void rename_entry(std::uint32_t index, const char* new_name);

@@ -9,17 +9,6 @@ namespace relayvo {
 
 const char empty_text[1] = "";
 
-// The runtime's searches read words at a time; memchr stops at the first match.
-std::uint32_t bounded_length(const char* src, std::uint32_t max_len) {
-    if (!src) return 0;
-    if (max_len == quorvel::unbounded) {
-        std::size_t n = std::strlen(src);
-        return n < max_len ? static_cast<std::uint32_t>(n) : max_len;
-    }
-    const void* end = std::memchr(src, '\0', max_len);
-    return end ? static_cast<std::uint32_t>(static_cast<const char*>(end) - src) : max_len;
-}
-
 void copy_bounded(char* dst, const char* src, std::uint32_t max_len) {
     std::uint32_t n = bounded_length(src, max_len);
     if (n) std::memcpy(dst, src, n);

@@ -2,6 +2,8 @@
 
 #include "text/masks.h"
 
+#include <cstring>
+
 namespace relayvo {
 
 void* pointer_list::get(std::uint32_t index) const {
@@ -38,6 +40,13 @@ bool pointer_list::resize(std::uint32_t n) {
     if (!block_.set_size(n * item_size)) return n == 0;
     for (std::uint32_t i = old; i < n; ++i)
         items()[i] = nullptr;
+    return true;
+}
+
+bool pointer_list::copy_of(const pointer_list& other) {
+    std::uint32_t n = other.count();
+    if (!block_.set_size(n * item_size)) return n == 0;
+    if (n) std::memcpy(items(), other.items(), n * item_size);
     return true;
 }
 

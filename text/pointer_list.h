@@ -33,6 +33,9 @@ public:
     // Makes the count `n`, keeping the first items; items past the old count
     // are null. Returns false (the list then empty) if memory ran out.
     bool resize(std::uint32_t n);
+    // Makes this list hold the items of `other`, in order, in one copy.
+    // Returns false (the list then empty) if memory ran out.
+    bool copy_of(const pointer_list& other);
     // Replaces the item at `index`; nothing when `index` is not below count.
     void set(std::uint32_t index, void* item);
     // Bytes allocated for the items.

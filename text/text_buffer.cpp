@@ -34,15 +34,18 @@ text_buffer::text_buffer(size_hint hint) : block_(growth_keep) {
     if (hint.bytes != 0 && hint.bytes != quorvel::unbounded) make_space(hint.bytes, 0);
 }
 
-bool text_buffer::make_space(std::uint32_t kept, std::uint32_t added) {
+// Inline: every change of the text passes here, and most need nothing more.
+inline bool text_buffer::make_space(std::uint32_t kept, std::uint32_t added) {
     // A text past the longest is refused, as the allocator refuses a block too large.
     if (added > longest_text || kept > longest_text - added) return lose();
     std::uint32_t needed = kept + added + 1;
     std::uint32_t size = block_.size();
-    if (size < needed)
-        block_.set_size(needed + growth_slack);
-    else if (size - needed > shrink_slack)
-        block_.set_size(needed);
+    if (size >= needed && size - needed <= shrink_slack) return true;
+    return resize(size < needed ? needed + growth_slack : needed, needed);
+}
+
+bool text_buffer::resize(std::uint32_t size, std::uint32_t needed) {
+    block_.set_size(size);
     return block_.size() >= needed || lose();
 }
 

@@ -48,6 +48,9 @@ private:
     // Returns false if the block lost its memory or the text would be longer
     // than 32 bits allow, which also empties the text and marks it lost.
     bool make_space(std::uint32_t kept, std::uint32_t added);
+    // Gives the block `size` bytes for a text that needs `needed`; false, the
+    // text lost, when it could not.
+    bool resize(std::uint32_t size, std::uint32_t needed);
     // Empties the text and marks it lost; returns false.
     bool lose();
     // Sets the length and its NUL.

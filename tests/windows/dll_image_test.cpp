@@ -58,7 +58,8 @@ const allowed_imports allowed[] = {
      "RtlCaptureContext RtlLookupFunctionEntry RtlUnwindEx RtlVirtualUnwind"},
     {"msvcrt.dll", "win32 win64",
      "_amsg_exit _errno _initterm _lock _unlock abort calloc fputc fputs free fwrite localeconv "
-     "malloc memchr memcpy memmove memset realloc strcmp strerror strlen strncmp vfprintf wcslen"},
+     "malloc memchr memcmp memcpy memmove memset realloc strcmp strerror strlen strncmp vfprintf "
+     "wcslen"},
     {"msvcrt.dll", "win32", "__mb_cur_max _iob atoi setlocale strchr"},
     {"msvcrt.dll", "win64", "___lc_codepage_func ___mb_cur_max_func __iob_func"},
     {"user32.dll", "win32 win64", "EnableWindow GetDlgItem"},
