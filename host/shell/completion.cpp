@@ -5,18 +5,15 @@
 #include "shell/verbs.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace host {
 
 namespace {
 
-// The verbs whose word `n` (0-based, after the verb) is a playlist.
-bool takes_playlist(const std::string& verb, std::size_t n) {
-    static const char* const first_only[] = {"rename", "remove", "activate", "tracks"};
-    if (verb == "move") return n < 2;
-    return n == 0 && std::any_of(std::begin(first_only), std::end(first_only),
-                                 [&](const char* v) { return verb == v; });
+// Whether word `n` (0-based, after the verb) of `verb_name` names a playlist.
+bool takes_playlist(const std::string& verb_name, std::size_t n) {
+    const verb* v = verb_named(verb_name);
+    return v && n < v->playlist_words;
 }
 
 std::string typed(const std::string& word) {

@@ -145,12 +145,12 @@ std::vector<verb> playlist_verbs() {
     return {
         {"list", "", "the playlists, their items and selection; * is active", list},
         {"new", "NAME", "create a playlist at the end", create},
-        {"rename", "POS NAME", "rename a playlist", rename},
-        {"remove", "POS", "remove a playlist", remove},
-        {"move", "FROM TO", "move a playlist to another position", move},
-        {"activate", "POS", "make a playlist the active one", activate},
+        {"rename", "POS NAME", "rename a playlist", rename, 1},
+        {"remove", "POS", "remove a playlist", remove, 1},
+        {"move", "FROM TO", "move a playlist to another position", move, 2},
+        {"activate", "POS", "make a playlist the active one", activate, 1},
         {"add", "TITLE...", "append tracks to the active playlist", add},
-        {"tracks", "[POS]", "the tracks of a playlist (the active one by default)", tracks},
+        {"tracks", "[POS]", "the tracks of a playlist (the active one by default)", tracks, 1},
         {"select", "POS...|all|none", "choose the selected tracks of the active playlist", select},
     };
 }

@@ -65,10 +65,9 @@ bool shell::run_line(const std::string& line, std::size_t number) {
         input_line words(line);
         if (words.empty()) return true;
         name = words.verb();
-        for (const verb& v : all_verbs()) {
-            if (name != v.name) continue;
+        if (const verb* v = verb_named(name)) {
             verb_context context{app_};
-            v.run(context, words);
+            v->run(context, words);
             return !context.quit;
         }
         report(name + ": " + unknown_verb(name), number);

@@ -13,15 +13,19 @@ const std::vector<verb>& all_verbs() {
     return verbs;
 }
 
+const verb* verb_named(const std::string& name) {
+    for (const verb& v : all_verbs())
+        if (name == v.name) return &v;
+    return nullptr;
+}
+
 void need_component(const verb_context& context) {
     if (!context.app.session.loaded())
         throw verb_error("no component is loaded (load PATH loads one)");
 }
 
 void expect_words(const input_line& line, std::size_t least, std::size_t most) {
-    const verb* self = nullptr;
-    for (const verb& v : all_verbs())
-        if (line.verb() == v.name) self = &v;
+    const verb* self = verb_named(line.verb());
     std::string usage =
         self ? std::string(" (usage: ") + self->name + (*self->usage ? " " : "") + self->usage + ")"
              : "";

@@ -5,7 +5,8 @@
 #include "app.h"
 #include "shell/language.h"
 
-#include <cstdint>
+#include <cstddef>
+#include <string>
 #include <vector>
 
 namespace host {
@@ -20,10 +21,13 @@ struct verb {
     const char* usage;   // the arguments, as help shows them
     const char* summary; // one line
     void (*run)(verb_context& context, const input_line& line);
+    std::size_t playlist_words = 0; // how many words after the verb name a playlist
 };
 
 // Every verb, in the order help lists them.
 const std::vector<verb>& all_verbs();
+// The verb called `name`, or null.
+const verb* verb_named(const std::string& name);
 
 // The groups of verbs, each defined with the part of the host it drives.
 std::vector<verb> playlist_verbs();
