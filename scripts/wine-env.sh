@@ -8,9 +8,19 @@ case "$1" in
     *) echo "wine-env.sh: no Wine for preset '$1'" >&2; return 1 ;;
 esac
 export WINEDEBUG=-all
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# A prefix is ready once its system files are in place; one left half made
+# is made again.
+ready="$WINEPREFIX/drive_c/windows/system32/kernel32.dll"
+if [ ! -f "$ready" ]; then
     echo "preparing the Wine prefix $WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
+    # A server still running for an earlier prefix at this path would answer
+    # for the new one, which then never gets its system files.
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
     "$WINELOADER" wineboot --init >/dev/null
     wineserver --wait
+    if [ ! -f "$ready" ]; then
+        echo "wine-env.sh: Wine could not prepare $WINEPREFIX" >&2
+        return 1
+    fi
 fi
