@@ -6,6 +6,7 @@
 #include "plural.h"
 #include "shell/shell.h"
 #include "shell/stop_signals.h"
+#include "store/profile_lock.h"
 #include "store/store.h"
 #include "trace/trace.h"
 
@@ -131,12 +132,20 @@ int main(int argc, char** argv) {
     if (!o.script.empty() && !(script = open_script(o.script))) return 2;
     if (o.trace) host::trace::enable(std::cout);
 
-    host::host_app app(o.library,
-                       o.profile ? std::filesystem::path(*o.profile) : host::default_profile(),
-                       std::cout);
+    std::filesystem::path profile =
+        o.profile ? std::filesystem::path(*o.profile) : host::default_profile();
+    // Held until the process ends, and released after everything else.
+    std::optional<host::profile_lock> lock;
+    host::host_app app(o.library, profile, std::cout);
     // Said once, before anything is done, not only when the first save fails.
-    if (std::string problem = app.open_profile(); !problem.empty())
+    if (std::string problem = app.open_profile(); !problem.empty()) {
         std::cerr << "quorvel-host: " << problem << "; nothing will be saved\n";
+    } else {
+        // Another host on the profile stops this one before it reads or writes anything.
+        lock.emplace(profile);
+        if (!lock->problem().empty()) std::cerr << "quorvel-host: " << lock->problem() << '\n';
+        if (lock->in_use()) return 2;
+    }
     if (std::string problem = app.load_playlists(); !problem.empty()) std::cout << problem << '\n';
     if (std::string error = app.load(o.library); !error.empty()) {
         std::cout << std::flush;
