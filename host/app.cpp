@@ -47,13 +47,30 @@ std::string host_app::load(const std::string& path) {
 }
 
 std::string host_app::fresh() {
+    std::string written;
+    std::string kept;
+    if (std::string error = save_all(false, written); !error.empty())
+        return "save: " + error + "; nothing was changed";
+    if (std::string error = keep_before_fresh(kept); !error.empty())
+        return error + "; nothing was changed";
     page = nullptr;
     session.unload();
     model = playlist_model();
     if (std::string error = start(library_path_, false); !error.empty()) return error;
     if (std::string error = save(); !error.empty()) return error;
-    out << "fresh start: default settings, one empty playlist\n";
+    out << "fresh start: default settings, one empty playlist"
+        << (kept.empty() ? "" : "; the old ones are kept as " + kept) << '\n';
     return {};
+}
+
+std::string host_app::keep_before_fresh(std::string& kept) const {
+    constexpr const char* suffix = ".before-fresh";
+    std::string problem;
+    std::string settings = store_.copy_beside(suffix, problem);
+    if (!problem.empty()) return problem;
+    std::string playlists = playlists_.copy_beside(suffix, problem);
+    kept = settings + (settings.empty() || playlists.empty() ? "" : " and ") + playlists;
+    return problem;
 }
 
 std::string host_app::start(const std::string& path, bool stored) {
@@ -80,27 +97,38 @@ std::string host_app::start(const std::string& path, bool stored) {
 }
 
 std::string host_app::save() {
-    return save_all(false);
+    return save_and_say(false);
 }
 
 std::string host_app::finish() {
-    std::string error = save_all(true);
+    std::string error = save_and_say(true);
     page = nullptr;
     session.unload();
     return error.empty() ? error : "save: " + error;
 }
 
-std::string host_app::save_all(bool skip_refused) {
+std::string host_app::save_and_say(bool skip_refused) {
+    std::string written;
+    std::string error = save_all(skip_refused, written);
+    if (!written.empty()) out << "saved " << written << '\n';
+    return error;
+}
+
+std::string host_app::save_all(bool skip_refused, std::string& written) {
+    written.clear();
     std::string error;
     if (session.loaded() && !(skip_refused && store_.refused())) {
         std::vector<std::uint8_t> blob = session.save_settings();
         error = store_.save(blob);
         if (error.empty())
-            out << "saved " << store_.file_name() << ", " << count_of(blob.size(), "byte", "bytes")
-                << '\n';
+            written = store_.file_name() + ", " + count_of(blob.size(), "byte", "bytes");
     }
     if (skip_refused && playlists_.refused()) return error;
-    std::string playlist_error = playlists_.save(model);
+    std::size_t size = 0;
+    std::string playlist_error = playlists_.save(model, size);
+    if (playlist_error.empty())
+        written += (written.empty() ? "" : ", and ") + playlists_.file_name() + ", " +
+                   count_of(size, "byte", "bytes");
     return error.empty() ? playlist_error : error;
 }
 

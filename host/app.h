@@ -37,11 +37,13 @@ public:
     // Loads the same library again, as load does.
     std::string restart() { return load(library_path_); }
     // Returns the profile to a fresh start: the component loaded afresh with
-    // its default settings, the host's one empty playlist, both saved.
-    // Returns as save does.
+    // its default settings, the host's one empty playlist, both saved. What
+    // it replaces is saved first and copied beside the files, as
+    // <name>.before-fresh, over the copies an earlier fresh start made; a save
+    // or copy that fails changes nothing. Returns as save does.
     std::string fresh();
-    // Saves the component's settings and the playlists; an empty text on
-    // success, otherwise what went wrong.
+    // Saves the component's settings and the playlists, and says which files
+    // it wrote; an empty text on success, otherwise what went wrong.
     std::string save();
     // Saves what may be saved, and unloads: the end of a session. Saves the
     // user was told at start would be refused are left out. Returns what went
@@ -72,8 +74,14 @@ private:
     std::string start(const std::string& path, bool stored);
     // Saves the settings, when a component is loaded, and the playlists; with
     // `skip_refused`, leaves out the files whose saves the user was told are
-    // refused. Returns the first thing that went wrong.
-    std::string save_all(bool skip_refused);
+    // refused. `written` gets the files written and their sizes, for the
+    // user. Returns the first thing that went wrong.
+    std::string save_all(bool skip_refused, std::string& written);
+    // Saves as save_all does, and says which files were written.
+    std::string save_and_say(bool skip_refused);
+    // Copies the store and the playlists beside them before a fresh start;
+    // `kept` gets the copies' names, for the user. Returns what went wrong.
+    std::string keep_before_fresh(std::string& kept) const;
 
     std::string library_path_;
     store store_;

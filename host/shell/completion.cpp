@@ -30,7 +30,7 @@ std::vector<std::string> completions(host_app& app, const std::string& before,
         input_line line(before);
         if (line.empty()) {
             for (const verb& v : all_verbs())
-                offered.push_back(v.name);
+                if (word.size() >= v.typed_before_tab) offered.push_back(v.name);
         } else if (takes_playlist(line.verb(), line.count())) {
             for (std::size_t i = 0; i < app.model.count(); ++i) {
                 offered.push_back(std::to_string(i + 1));

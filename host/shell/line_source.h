@@ -17,6 +17,10 @@ public:
     virtual ~line_source() = default;
     // Reads the next line into `line`; false at the end of the input.
     virtual bool next(std::string& line) = 0;
+    // Asks the person at the prompt `question` and reads the answer into
+    // `answer`, which the history leaves out; false when the input ends or
+    // Ctrl-C abandons the answer.
+    virtual bool ask(const std::string& question, std::string& answer) = 0;
 };
 
 // The lines of a file, read as they come: scripts and pipes. A byte-order
@@ -29,6 +33,7 @@ public:
         : in_(in), out_(out), prompt_(std::move(prompt)) {}
 
     bool next(std::string& line) override;
+    bool ask(const std::string& question, std::string& answer) override;
 
 private:
     std::FILE* in_;

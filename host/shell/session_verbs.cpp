@@ -61,6 +61,11 @@ void save(verb_context& c, const input_line& line) {
 
 void fresh(verb_context& c, const input_line& line) {
     expect_words(line, 0, 0);
+    if (!confirmed(c, "fresh: default settings and one empty playlist, the old ones kept "
+                      "beside them? [y/N] ")) {
+        c.app.out << "fresh: nothing was changed\n";
+        return;
+    }
     if (std::string error = c.app.fresh(); !error.empty()) throw verb_error(error);
 }
 
@@ -95,7 +100,7 @@ std::vector<verb> session_verbs() {
         {"store", "", "the saved settings byte by byte, and those kept aside", store_listing},
         {"restart", "", "save, unload the component and load it again", restart},
         {"load", "PATH", "save, unload, and load the component library at PATH", load},
-        {"fresh", "", "a fresh profile: default settings, one empty playlist", fresh},
+        {"fresh", "", "a fresh profile, the old one kept; asks at the prompt", fresh, 0, 3},
         {"quit", "", "save and leave (so does the end of the input)", quit},
     };
 }

@@ -50,11 +50,13 @@ std::string unknown_verb(const std::string& name) {
 
 void shell::run(line_source& lines) {
     std::string line;
+    person_ = mode_ == mode::prompt ? &lines : nullptr;
     for (std::size_t number = 1; !stop_signals::caught() && lines.next(line); ++number) {
         std::size_t failures = failed_.size();
         if (!run_line(line, number)) break;
         if (mode_ == mode::script && failed_.size() > failures) break;
     }
+    person_ = nullptr;
 }
 
 bool shell::run_line(const std::string& line, std::size_t number) {
@@ -66,7 +68,7 @@ bool shell::run_line(const std::string& line, std::size_t number) {
         if (words.empty()) return true;
         name = words.verb();
         if (const verb* v = verb_named(name)) {
-            verb_context context{app_};
+            verb_context context{app_, person_};
             v->run(context, words);
             return !context.quit;
         }

@@ -45,6 +45,7 @@ private:
     mode mode_;
     std::string source_;
     bool echo_;
+    line_source* person_ = nullptr; // the prompt's lines, while run reads them
     std::vector<std::size_t> failed_;
     bool other_failure_ = false;
 };

@@ -1,5 +1,10 @@
 #include "shell/line_source.h"
 
+#include "shell/stop_signals.h"
+
+#include <csignal>
+#include <utility>
+
 namespace host {
 
 bool stream_lines::next(std::string& line) {
@@ -17,6 +22,14 @@ bool stream_lines::next(std::string& line) {
     if (first_ && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
     first_ = false;
     return true;
+}
+
+bool stream_lines::ask(const std::string& question, std::string& answer) {
+    std::string prompt = std::exchange(prompt_, question);
+    bool answered = next(answer) && !stop_signals::caught();
+    prompt_ = std::move(prompt);
+    if (stop_signals::caught() == SIGINT) stop_signals::forget();
+    return answered;
 }
 
 } // namespace host

@@ -109,6 +109,18 @@ public:
         }
     }
 
+    bool ask(const std::string& question, std::string& answer) override {
+        out_ << std::flush;
+        char* typed = readline(question.c_str());
+        bool answered = typed && !stop_signals::caught();
+        if (answered) answer = typed;
+        std::free(typed);
+        if (!answered) std::fputc('\n', rl_outstream);
+        // Ctrl-C abandons the answer only; another signal still ends the session.
+        if (stop_signals::caught() == SIGINT) stop_signals::forget();
+        return answered;
+    }
+
 private:
     // Adds `line` to the history, unless it is blank or repeats the last one,
     // and keeps the history in its file at once, so a session that ends

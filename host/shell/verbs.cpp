@@ -1,5 +1,7 @@
 #include "shell/verbs.h"
 
+#include <cctype>
+
 namespace host {
 
 const std::vector<verb>& all_verbs() {
@@ -17,6 +19,15 @@ const verb* verb_named(const std::string& name) {
     for (const verb& v : all_verbs())
         if (name == v.name) return &v;
     return nullptr;
+}
+
+bool confirmed(const verb_context& context, const std::string& question) {
+    std::string answer;
+    if (!context.person) return true;
+    if (!context.person->ask(question, answer)) return false;
+    for (char& c : answer)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return answer == "y" || answer == "yes";
 }
 
 void need_component(const verb_context& context) {

@@ -4,6 +4,7 @@
 
 #include "app.h"
 #include "shell/language.h"
+#include "shell/line_source.h"
 
 #include <cstddef>
 #include <string>
@@ -13,6 +14,9 @@ namespace host {
 
 struct verb_context {
     host_app& app;
+    // The person at the prompt, asked before a verb replaces what they made;
+    // null in a script, which is never asked a question.
+    line_source* person = nullptr;
     bool quit = false; // set by the verb that ends the session
 };
 
@@ -22,6 +26,9 @@ struct verb {
     const char* summary; // one line
     void (*run)(verb_context& context, const input_line& line);
     std::size_t playlist_words = 0; // how many words after the verb name a playlist
+    // How many of its letters are typed before Tab offers it: a verb that
+    // replaces much is never one letter and a Tab away.
+    std::size_t typed_before_tab = 0;
 };
 
 // Every verb, in the order help lists them.
@@ -34,6 +41,10 @@ std::vector<verb> playlist_verbs();
 std::vector<verb> menu_verbs();
 std::vector<verb> settings_verbs();
 std::vector<verb> session_verbs();
+
+// Whether the person at the prompt answers `question` with y or yes; true
+// in a script.
+bool confirmed(const verb_context& context, const std::string& question);
 
 // Fails unless a component is loaded.
 void need_component(const verb_context& context);

@@ -51,7 +51,7 @@ std::string playlist_file::load(playlist_model& model) {
            "; the host starts with its own";
 }
 
-std::string playlist_file::save(const playlist_model& model) {
+std::string playlist_file::save(const playlist_model& model, std::size_t& size) {
     json lists = json::array();
     for (std::size_t i = 0; i < model.count(); ++i) {
         json titles = json::array();
@@ -63,6 +63,7 @@ std::string playlist_file::save(const playlist_model& model) {
     if (model.active() != playlist_model::none) document["active"] = model.active();
     // Names are kept as typed; bytes that are no UTF-8 are written as U+FFFD.
     std::string text = document.dump(2, ' ', false, json::error_handler_t::replace) + '\n';
+    size = text.size();
     return file_.write(std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 

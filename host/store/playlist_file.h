@@ -23,8 +23,14 @@ public:
     // that cannot be read is left alone, and saves are refused.
     std::string load(playlist_model& model);
     // Writes `model` to the file; returns an empty text on success, otherwise
-    // one line on what went wrong, with the path and the reason.
-    std::string save(const playlist_model& model);
+    // one line on what went wrong, with the path and the reason. `size` gets
+    // the number of bytes written.
+    std::string save(const playlist_model& model, std::size_t& size);
+    const std::string& file_name() const { return file_.name(); }
+    // Copies the file beside it, as profile_file::copy_beside does.
+    std::string copy_beside(const std::string& suffix, std::string& problem) const {
+        return file_.copy_beside(suffix, problem);
+    }
 
     // Refuses every save from now on, for `reason`, which the user has been told.
     void refuse(std::string reason) { file_.refuse(std::move(reason)); }

@@ -134,6 +134,14 @@ std::string profile_file::write(const std::vector<std::uint8_t>& bytes) const {
     return {};
 }
 
+std::string profile_file::copy_beside(const std::string& suffix, std::string& problem) const {
+    contents c = peek();
+    if (c.state == contents::missing) return {};
+    profile_file copy(folder_, name_ + suffix);
+    problem = c.state == contents::unreadable ? c.problem : copy.write(c.bytes);
+    return problem.empty() ? copy.name() : "";
+}
+
 std::string profile_file::aside_name(int n) const {
     return name_ + ".damaged" + (n > 1 ? "." + std::to_string(n) : "");
 }

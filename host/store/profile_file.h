@@ -51,6 +51,12 @@ public:
     // the reason (or the refusal).
     std::string write(const std::vector<std::uint8_t>& bytes) const;
 
+    // Copies the file to <name><suffix> beside it, replacing an older copy.
+    // Returns the copy's name, or an empty text when there is no file;
+    // `problem` gets one line naming the path and the reason when it cannot
+    // be copied.
+    std::string copy_beside(const std::string& suffix, std::string& problem) const;
+
     // Moves the file aside as <name>.damaged, <name>.damaged.2 and on; returns
     // what became of it, for the user: "kept aside as NAME", or that it could
     // not be moved.

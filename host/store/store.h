@@ -52,6 +52,11 @@ public:
     // what went wrong, with the path and the reason.
     std::string save(const std::vector<std::uint8_t>& blob) { return file_.write(blob); }
 
+    // Copies the store beside it, as profile_file::copy_beside does.
+    std::string copy_beside(const std::string& suffix, std::string& problem) const {
+        return file_.copy_beside(suffix, problem);
+    }
+
     // The store byte by byte, and the damaged stores kept aside.
     std::vector<std::string> listing() const;
 

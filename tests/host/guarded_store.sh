@@ -95,7 +95,7 @@ chmod 600 "$work/elsewhere/settings.cfg"
 [ ${#as_user[@]} -eq 0 ] || chown -R nobody:nogroup "$work/elsewhere"
 ln -s ../elsewhere/settings.cfg "$dir/relayvo.cfg"
 run "$dir" "$work/click.qvs"
-says "saved relayvo.cfg, 185 bytes" 3 relayvo.cfg
+says "saved relayvo.cfg, 185 bytes, and playlists.json, 96 bytes" 3 relayvo.cfg
 [ -L "$dir/relayvo.cfg" ] || fail "the symlinked store was replaced by a file"
 cmp -s "$work/elsewhere/settings.cfg" "$work/symlinked.bytes" && fail "the click was not saved through the symlink"
 [ "$(stat -c %a "$work/elsewhere/settings.cfg")" = 600 ] || fail "the symlink's target lost its mode 600"

@@ -208,7 +208,9 @@ TEST_F(store_test, playlists_come_back_as_they_were_saved) {
     host::playlist_model::insert(saved.at(1), 0, {saved.new_track("So What"), saved.new_track("")},
                                  false);
     saved.activate(1);
-    ASSERT_EQ(host::playlist_file(folder).save(saved), "");
+    std::size_t size = 0;
+    ASSERT_EQ(host::playlist_file(folder).save(saved, size), "");
+    EXPECT_EQ(size, fs::file_size(folder / "playlists.json"));
 
     host::playlist_model loaded;
     ASSERT_EQ(host::playlist_file(folder).load(loaded), "");
