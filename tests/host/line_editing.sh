@@ -5,6 +5,9 @@
 # ending the session, and a line typed in one session is recalled in the next
 # from the history in the profile folder, even when the output goes elsewhere.
 # Ctrl-C while a script runs stops it; the host saves and exits with 130.
+# fresh asks first, keeps the old files beside the new ones, and Tab offers it
+# only from its third letter. A second host on the profile is turned away and
+# changes nothing. Closing the terminal saves the session.
 #
 #   line_editing.sh HOST LIBRARY WORK_DIR
 #
@@ -26,7 +29,7 @@ trap 'terminal kill-server 2>/dev/null || true' EXIT
 
 fail() {
     echo "FAILED: $1; the terminal shows:"
-    terminal capture-pane -p -J -t "$session"
+    terminal capture-pane -p -J -t "$session" || true
     exit 1
 }
 
@@ -116,4 +119,61 @@ expect "1019  check  [x]"
 terminal send-keys -t third C-c
 expect "[host ended 130]"
 expect "saved relayvo.cfg"
-echo "UTF-8, completion, editing, Ctrl-C and history work at the prompt"
+
+# Tab on f offers nothing, on fre it offers fresh, which asks first: n keeps
+# everything as it is, y keeps the old files beside the fresh ones.
+profile=$work/profile
+cp "$profile/playlists.json" "$work/playlists.before"
+cp "$profile/relayvo.cfg" "$work/settings.before"
+start fourth
+expect "quorvel> "
+type_then "f" Tab
+type_then "re" Tab Enter
+expect "[y/N]"
+enter "n"
+expect "fresh: nothing was changed"
+[ ! -e "$profile/playlists.json.before-fresh" ] || fail "fresh answered with n kept a copy"
+type_then "fre" Tab Enter
+enter "y"
+expect "fresh start"
+cmp -s "$profile/playlists.json.before-fresh" "$work/playlists.before" ||
+    fail "fresh did not keep the old playlists beside the new ones"
+cmp -s "$profile/relayvo.cfg.before-fresh" "$work/settings.before" ||
+    fail "fresh did not keep the old settings beside the new ones"
+
+# A playlist and a click not saved yet.
+enter "new Closing Time"
+enter "page"
+type_then "click repl" Tab Enter
+expect "1017  check  [x]"
+
+# A second host on the profile says in one line which process holds it, exits
+# with 2, and changes no file; on another profile it runs.
+snapshot() { (cd "$profile" && ls -l --time-style=full-iso && md5sum ./*); }
+before=$(snapshot)
+status=0
+"$host" --library "$library" --profile "$profile" --script /dev/null >"$work/second.txt" 2>&1 ||
+    status=$?
+[ "$status" = 2 ] || fail "a second host on the profile exited with $status, not 2"
+[ "$(wc -l <"$work/second.txt")" = 1 ] || fail "a second host said more than one line"
+holder=$(sed -n 's/.* is in use by another quorvel-host (process \([0-9]*\)).*/\1/p' "$work/second.txt")
+[ -n "$holder" ] && [ "$(ps -o comm= -p "$holder")" = quorvel-host ] ||
+    fail "a second host did not name the process holding the profile: $(cat "$work/second.txt")"
+[ "$(snapshot)" = "$before" ] || fail "a second host changed the profile"
+"$host" --library "$library" --profile "$work/elsewhere" --script /dev/null >/dev/null 2>&1 ||
+    fail "a host on another profile did not run"
+
+# Closing the terminal saves the session: once the host has let go of the
+# profile, the playlist and the click are there.
+terminal kill-session -t fourth
+printf 'list\npage\n' >"$work/check.qvs"
+for _ in $(seq 100); do
+    status=0
+    "$host" --library "$library" --profile "$profile" --script "$work/check.qvs" \
+        >"$work/after.txt" 2>&1 || status=$?
+    [ "$status" = 2 ] || break
+    sleep 0.1
+done
+grep -qF "2 Closing Time: 0 items" "$work/after.txt" || fail "closing the terminal lost the new playlist"
+grep -qF "1017  check  [x]" "$work/after.txt" || fail "closing the terminal lost the click"
+echo "UTF-8, completion, editing, Ctrl-C, history, fresh, one host per profile and a closed terminal work at the prompt"
