@@ -1,8 +1,9 @@
 // The stand-in host's store reader on arbitrary file contents: a store made of
 // whole records is read as it is; any other is reported as damaged, kept aside
 // under its own name, and its bytes still handed over. The listing shows
-// either. The same bytes as the playlist file are read as playlists, or kept
-// aside as damaged, with the host's own playlists kept. Nothing crashes.
+// either. The same bytes as the playlist file are read as playlists, repaired
+// where they can be, or kept aside as damaged, with the host's own playlists
+// kept; playlists read are saved and read back as they are. Nothing crashes.
 #include "fuzz/scratch_folder.h"
 #include "host/store/playlist_file.h"
 #include "host/store/store.h"
@@ -56,15 +57,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs::remove(profile() / "playlists.json.damaged");
     std::ofstream(profile() / "playlists.json", std::ios::binary)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    host::playlist_file playlists(profile());
     host::playlist_model model;
-    std::string report = host::playlist_file(profile()).load(model);
+    std::vector<std::string> report = playlists.load(model);
     bool kept = fs::exists(profile() / "playlists.json");
-    require(kept == report.empty(), "playlists are both taken and reported, or neither");
+    for (const std::string& line : report)
+        require(line.rfind("playlists.json: ", 0) == 0, "a line does not name the file");
+    require(kept || report.size() == 1, "damaged playlists are not said in one line");
     require(kept || fs::exists(profile() / "playlists.json.damaged"),
             "damaged playlists are not kept aside");
     require(kept || (model.count() == 1 && model.at(0).name == "Default"),
             "damaged playlists changed the host's own");
-    require(model.active() < model.count() || model.count() == 0,
+    require(model.count() > 0, "the host was left without a playlist");
+    require(model.active() < model.count() || model.active() == host::playlist_model::none,
             "the active playlist is not one of them");
+    if (!kept) return 0;
+
+    std::size_t size = 0;
+    require(playlists.save(model, size).empty(), "the playlists read cannot be saved");
+    host::playlist_model again;
+    require(playlists.load(again).empty(), "saved playlists need repairs");
+    require(again.count() == model.count() && again.active() == model.active(),
+            "saved playlists do not come back as they were");
+    for (std::size_t i = 0; i < model.count(); ++i) {
+        require(again.at(i).name == model.at(i).name, "a name does not come back byte for byte");
+        require(again.at(i).items.size() == model.at(i).items.size(), "tracks are lost");
+        for (std::size_t t = 0; t < model.at(i).items.size(); ++t)
+            require(again.at(i).items[t]->title == model.at(i).items[t]->title,
+                    "a title does not come back byte for byte");
+    }
     return 0;
 }

@@ -31,7 +31,7 @@ std::string host_app::open_profile() {
     return profile_problem_;
 }
 
-std::string host_app::load_playlists() {
+std::vector<std::string> host_app::load_playlists() {
     return playlists_.load(model);
 }
 

@@ -25,9 +25,9 @@ public:
     // it can hold the host's files, otherwise one line saying why not; every
     // save is then refused.
     std::string open_profile();
-    // Brings back the playlists kept in the profile; returns one line for the
-    // user when something is wrong with them, otherwise an empty text.
-    std::string load_playlists();
+    // Brings back the playlists kept in the profile; returns a line for the
+    // user for each thing wrong with them (playlist_file::load).
+    std::vector<std::string> load_playlists();
 
     // Loads the component at `path`. A library that cannot be loaded, or a
     // save that fails, leaves the component loaded now as it is; otherwise it

@@ -146,7 +146,8 @@ int main(int argc, char** argv) {
         if (!lock->problem().empty()) std::cerr << "quorvel-host: " << lock->problem() << '\n';
         if (lock->in_use()) return 2;
     }
-    if (std::string problem = app.load_playlists(); !problem.empty()) std::cout << problem << '\n';
+    for (const std::string& problem : app.load_playlists())
+        std::cout << problem << '\n';
     if (std::string error = app.load(o.library); !error.empty()) {
         std::cout << std::flush;
         std::cerr << "quorvel-host: " << error << '\n';

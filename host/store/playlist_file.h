@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace host {
 
@@ -18,10 +19,16 @@ public:
         : file_(std::move(folder), "playlists.json") {}
 
     // Replaces `model` with the playlists kept in the file, when there is
-    // one. Returns an empty text when all is well, otherwise one line for the
-    // user: a damaged file is kept aside and the model left as it was; one
-    // that cannot be read is left alone, and saves are refused.
-    std::string load(playlist_model& model);
+    // one. Returns a line for the user, beginning with the file's name, for
+    // each problem. What can be repaired is, and what is dropped is said: a
+    // playlist that is not one, a track that is not text, an active playlist
+    // that is not one of them (the first one is then active); a playlist
+    // without a name is named by its position, and an empty list gives the
+    // one empty playlist of a first start. A file that is not JSON, or not
+    // playlists at all, is kept aside and the model left as it was (at start,
+    // one empty playlist); one that cannot be read is left alone, and saves
+    // are refused.
+    std::vector<std::string> load(playlist_model& model);
     // Writes `model` to the file; returns an empty text on success, otherwise
     // one line on what went wrong, with the path and the reason. `size` gets
     // the number of bytes written.

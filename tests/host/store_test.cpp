@@ -205,16 +205,19 @@ TEST_F(store_test, playlists_come_back_as_they_were_saved) {
     saved.rename(0, "Caf\xC3\xA9 \xF0\x9F\x8E\xB5");
     saved.create("C# \"Minor\" \\");
     saved.create("Empty");
+    // Bytes that are not UTF-8, beside a backslash and what reads like an escape.
+    saved.create("Bad\xFF\xFEName \\xff \xC3");
     host::playlist_model::insert(saved.at(1), 0, {saved.new_track("So What"), saved.new_track("")},
                                  false);
+    host::playlist_model::insert(saved.at(3), 0, {saved.new_track("Caf\xE9 \xF0\x9F\x8E")}, false);
     saved.activate(1);
     std::size_t size = 0;
     ASSERT_EQ(host::playlist_file(folder).save(saved, size), "");
     EXPECT_EQ(size, fs::file_size(folder / "playlists.json"));
 
     host::playlist_model loaded;
-    ASSERT_EQ(host::playlist_file(folder).load(loaded), "");
-    ASSERT_EQ(loaded.count(), 3u);
+    ASSERT_EQ(host::playlist_file(folder).load(loaded), std::vector<std::string>());
+    ASSERT_EQ(loaded.count(), 4u);
     EXPECT_EQ(loaded.active(), 1u);
     for (std::size_t i = 0; i < saved.count(); ++i) {
         EXPECT_EQ(loaded.at(i).name, saved.at(i).name);
@@ -224,7 +227,21 @@ TEST_F(store_test, playlists_come_back_as_they_were_saved) {
     }
 }
 
-TEST_F(store_test, damaged_playlists_are_kept_aside_and_the_host_keeps_its_own) {
+// The playlists of `model`, one word each: a star on the active one, the
+// name, and the tracks in brackets.
+std::string summary(const host::playlist_model& model) {
+    std::string text;
+    for (std::size_t i = 0; i < model.count(); ++i) {
+        text +=
+            (i ? " " : "") + std::string(model.active() == i ? "*" : "") + model.at(i).name + "[";
+        for (std::size_t t = 0; t < model.at(i).items.size(); ++t)
+            text += (t ? "," : "") + model.at(i).items[t]->title;
+        text += "]";
+    }
+    return text;
+}
+
+TEST_F(store_test, playlists_that_are_not_playlists_at_all_are_kept_aside) {
     struct damaged_case {
         const char* text;
         const char* problem;
@@ -233,25 +250,66 @@ TEST_F(store_test, damaged_playlists_are_kept_aside_and_the_host_keeps_its_own) 
         {"{\"playlists\": [", "not JSON"},
         {"[]", "not a JSON object"},
         {"{\"playlists\": 3}", "no list of playlists"},
-        {"{\"playlists\": [{\"tracks\": []}]}", "a playlist without a name"},
-        {"{\"playlists\": [{\"name\": \"A\", \"tracks\": 1}]}",
-         "a playlist's tracks are not a list"},
-        {"{\"playlists\": [{\"name\": \"A\", \"tracks\": [2]}]}", "a track without a title"},
-        {"{\"playlists\": [{\"name\": \"A\"}], \"active\": 1}",
-         "the active playlist is not one of them"},
     };
     for (const damaged_case& c : cases) {
         fs::remove(folder / "playlists.json.damaged");
         std::ofstream(folder / "playlists.json") << c.text;
         host::playlist_model model;
-        EXPECT_EQ(host::playlist_file(folder).load(model),
-                  std::string("playlists: playlists.json is damaged (") + c.problem +
-                      "); kept aside as playlists.json.damaged; the host starts with its own")
-            << c.text;
-        ASSERT_EQ(model.count(), 1u) << c.text;
-        EXPECT_EQ(model.at(0).name, "Default") << c.text;
+        std::vector<std::string> expected = {
+            std::string("playlists.json: damaged (") + c.problem +
+            "); kept aside as playlists.json.damaged; the host starts with one empty playlist"};
+        EXPECT_EQ(host::playlist_file(folder).load(model), expected) << c.text;
+        EXPECT_EQ(summary(model), "*Default[]") << c.text;
         EXPECT_FALSE(fs::exists(folder / "playlists.json")) << c.text;
         std::ifstream aside(folder / "playlists.json.damaged");
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(aside), {}), c.text);
+    }
+}
+
+TEST_F(store_test, playlists_are_repaired_where_they_can_be_and_each_repair_is_said) {
+    struct repair_case {
+        const char* text;
+        std::vector<std::string> lines; // after "playlists.json: "
+        const char* loaded;             // summary()
+    };
+    const repair_case cases[] = {
+        {R"({"playlists": [{"name": "A"}, {"name": "B"}], "active": 2})",
+         {"the active playlist, 2, is not one of them; the first one is active"},
+         "*A[] B[]"},
+        {R"({"playlists": [{"name": "A"}], "active": "A"})",
+         {"the active playlist, \"A\", is not one of them; the first one is active"},
+         "*A[]"},
+        {R"({"playlists": [{"name": "A", "tracks": ["s", 2, null, "t"]}, {"name": "B"}]})",
+         {"playlist 1 (A): dropped 2 tracks that are not text"},
+         "*A[s,t] B[]"},
+        {R"({"playlists": [{"name": "A", "tracks": [{"bytes": "\\q"}]}], "active": 0})",
+         {"playlist 1 (A): dropped 1 track that is not text"},
+         "*A[]"},
+        {R"({"playlists": []})",
+         {"no playlists; the host starts with one empty playlist, as at first start"},
+         "*Default[]"},
+        {R"({"playlists": [3, {"name": "B"}], "active": 1})",
+         {"playlist 1 is not a playlist (3); dropped"},
+         "*B[]"},
+        {R"({"playlists": [{"tracks": ["x"]}, {"name": 7}]})",
+         {"playlist 1 has no name; it is named Playlist 1",
+          "playlist 2 has no name; it is named Playlist 2"},
+         "*Playlist 1[x] Playlist 2[]"},
+        {R"({"playlists": [{"name": "A", "tracks": 1}, {"name": "B", "tracks": [1]}], "active": 5})",
+         {"playlist 1 (A): its tracks are not a list; it is kept empty",
+          "playlist 2 (B): dropped 1 track that is not text",
+          "the active playlist, 5, is not one of them; the first one is active"},
+         "*A[] B[]"},
+    };
+    for (const repair_case& c : cases) {
+        std::ofstream(folder / "playlists.json") << c.text;
+        host::playlist_model model;
+        std::vector<std::string> expected;
+        for (const std::string& line : c.lines)
+            expected.push_back("playlists.json: " + line);
+        EXPECT_EQ(host::playlist_file(folder).load(model), expected) << c.text;
+        EXPECT_EQ(summary(model), c.loaded) << c.text;
+        EXPECT_TRUE(fs::exists(folder / "playlists.json")) << c.text;
+        EXPECT_FALSE(fs::exists(folder / "playlists.json.damaged")) << c.text;
     }
 }

@@ -1,0 +1,33 @@
+#include "utf8_text.h"
+
+namespace host {
+
+std::size_t utf8_sequence_at(std::string_view text, std::size_t at) {
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+    unsigned char lead = byte(0);
+    if (lead < 0x80) return 1;
+    std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                         : lead >= 0xE0 && lead <= 0xEF ? 3
+                         : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                        : 0;
+    if (length == 0 || text.size() - at < length) return 0;
+    // The second byte's range rules out overlong forms, surrogates and code
+    // points past U+10FFFF.
+    unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+std::size_t first_non_utf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t length = utf8_sequence_at(text, at);
+        if (length == 0) return at;
+        at += length;
+    }
+    return std::string_view::npos;
+}
+
+} // namespace host
