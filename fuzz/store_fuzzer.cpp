@@ -73,8 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "the active playlist is not one of them");
     if (!kept) return 0;
 
-    std::size_t size = 0;
-    require(playlists.save(model, size).empty(), "the playlists read cannot be saved");
+    std::size_t written = 0;
+    require(playlists.save(model, written).empty(), "the playlists read cannot be saved");
     host::playlist_model again;
     require(playlists.load(again).empty(), "saved playlists need repairs");
     require(again.count() == model.count() && again.active() == model.active(),
