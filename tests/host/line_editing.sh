@@ -7,7 +7,8 @@
 # Ctrl-C while a script runs stops it; the host saves and exits with 130.
 # fresh asks first, keeps the old files beside the new ones, and Tab offers it
 # only from its third letter. A second host on the profile is turned away and
-# changes nothing. Closing the terminal saves the session.
+# changes nothing. Closing the terminal saves the session, and so does SIGHUP
+# during a script.
 #
 #   line_editing.sh HOST LIBRARY WORK_DIR
 #
@@ -176,4 +177,22 @@ for _ in $(seq 100); do
 done
 grep -qF "2 Closing Time: 0 items" "$work/after.txt" || fail "closing the terminal lost the new playlist"
 grep -qF "1017  check  [x]" "$work/after.txt" || fail "closing the terminal lost the click"
+
+# SIGHUP stops a script that waits for its next line, as Ctrl-C does: the host
+# saves again and only then ends as the signal asks. Once the script's own save
+# is on disk, the lock file names the process to send it to.
+mkfifo "$work/hung_up"
+exec 4<>"$work/hung_up"
+"$host" --library "$library" --profile "$profile" --script "$work/hung_up" >"$work/hung_up.txt" 2>&1 &
+printf 'new Hung Up\nsave\n' >&4
+for _ in $(seq 100); do
+    grep -qF '"Hung Up"' "$profile/playlists.json" && break
+    sleep 0.1
+done
+kill -HUP "$(cat "$profile/quorvel-host.lock")"
+status=0
+wait $! || status=$?
+[ "$status" = 129 ] || fail "a script sent SIGHUP ended with $status, not 129"
+[ "$(grep -c "^saved relayvo.cfg" "$work/hung_up.txt")" = 2 ] ||
+    fail "a script sent SIGHUP did not save before it ended: $(cat "$work/hung_up.txt")"
 echo "UTF-8, completion, editing, Ctrl-C, history, fresh, one host per profile and a closed terminal work at the prompt"

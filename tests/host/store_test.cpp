@@ -214,6 +214,13 @@ TEST_F(store_test, playlists_come_back_as_they_were_saved) {
     std::size_t size = 0;
     ASSERT_EQ(host::playlist_file(folder).save(saved, size), "");
     EXPECT_EQ(size, fs::file_size(folder / "playlists.json"));
+    // UTF-8 names are plain JSON strings, as files made before hold them; the
+    // others are marked.
+    bytes file = read(folder / "playlists.json");
+    std::string text(file.begin(), file.end());
+    EXPECT_NE(text.find("\"name\": \"Caf\xC3\xA9 \xF0\x9F\x8E\xB5\""), std::string::npos);
+    EXPECT_NE(text.find(R"("bytes": "Bad\\xff\\xfeName \\\\xff \\xc3")"), std::string::npos)
+        << text;
 
     host::playlist_model loaded;
     ASSERT_EQ(host::playlist_file(folder).load(loaded), std::vector<std::string>());
