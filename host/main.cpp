@@ -29,14 +29,17 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: quorvel-host [--library PATH] [--profile DIR] [--script FILE [--keep-going]] "
-    "[--trace]\n"
-    "  --library PATH  the component library to load (default: the one built with the host)\n"
-    "  --profile DIR   the profile folder: settings, playlists and the prompt's history\n"
-    "                  (default: $XDG_CONFIG_HOME/quorvel or ~/.config/quorvel)\n"
-    "  --script FILE   run the commands in FILE, echoing each line, instead of a prompt;\n"
-    "                  the first line that fails stops it\n"
-    "  --keep-going    run every line of the script, and name the failed ones at the end\n"
+    "usage: quorvel-host [--library PATH] [--profile DIR] [--script FILE [--keep-going]]\n"
+    "                    [--trace]\n"
+    "  --library PATH  the component library to load (default: the one built with\n"
+    "                  the host)\n"
+    "  --profile DIR   the profile folder: settings, playlists and the prompt's\n"
+    "                  history (default: $XDG_CONFIG_HOME/quorvel or ~/.config/quorvel)\n"
+    "  --script FILE   run the commands in FILE (- for standard input), echoing each\n"
+    "                  line, instead of a prompt; the first line that fails stops it.\n"
+    "                  Input that is not a terminal is run as the script \"stdin\".\n"
+    "  --keep-going    run every line of the script, and name the failed ones at the\n"
+    "                  end\n"
     "  --trace         print every call between the host and the component\n";
 
 // The lines typed at the prompt, kept in the profile folder across sessions.
@@ -86,8 +89,9 @@ bool parse(int argc, char** argv, options& o) {
         std::cerr << "quorvel-host: --profile needs a folder, not an empty name\n";
         return false;
     }
-    if (o.keep_going && o.script.empty()) {
-        std::cerr << "quorvel-host: --keep-going goes with --script\n";
+    if (o.keep_going && o.script.empty() && isatty(STDIN_FILENO)) {
+        std::cerr << "quorvel-host: --keep-going goes with a script: --script FILE, or input "
+                     "that is not a terminal\n";
         return false;
     }
     return true;
@@ -127,8 +131,11 @@ int main(int argc, char** argv) {
 #endif
     options o;
     if (!parse(argc, argv, o)) return 2;
+    // Input that is not a terminal is a script too, as --script - names it.
+    bool interactive = o.script.empty() && isatty(STDIN_FILENO);
+    if (o.script.empty() && !interactive) o.script = "-";
     file_ptr script(nullptr, std::fclose);
-    if (!o.script.empty() && !(script = open_script(o.script))) return 2;
+    if (!interactive && o.script != "-" && !(script = open_script(o.script))) return 2;
     if (o.trace) host::trace::enable(std::cout);
 
     host::host_app app(o.library,
@@ -144,7 +151,6 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    bool interactive = o.script.empty() && isatty(STDIN_FILENO);
     std::unique_ptr<host::line_source> lines;
     if (interactive)
         lines = host::terminal_lines(app, "quorvel> ", app.settings_store().folder() / history_file,
@@ -156,7 +162,7 @@ int main(int argc, char** argv) {
                       interactive    ? mode::prompt
                       : o.keep_going ? mode::keep_going
                                      : mode::script,
-                      o.script.empty() ? "stdin" : o.script, !o.script.empty());
+                      o.script == "-" ? "stdin" : o.script, !interactive);
     if (interactive) std::cout << "type help for the commands, quit to leave\n";
     host::stop_signals::catch_them();
     shell.run(*lines);

@@ -2,6 +2,7 @@
 
 #include "plural.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace host {
@@ -12,9 +13,96 @@ bool space(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
+bool control(unsigned char c) {
+    return (c < 0x20 && c != '\t') || c == 0x7F;
+}
+
+int hex_digit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+std::string hex(unsigned char c) {
+    const char* digits = "0123456789ABCDEF";
+    return {'\\', 'x', digits[c >> 4], digits[c & 15]};
+}
+
+// The length of the UTF-8 sequence that starts at text[i], or 0 when none does.
+std::size_t sequence_at(const std::string& text, std::size_t i) {
+    auto byte = [&](std::size_t k) -> unsigned {
+        return k < text.size() ? static_cast<unsigned char>(text[k]) : 0u;
+    };
+    unsigned lead = byte(i);
+    if (lead < 0x80) return 1;
+    if (lead < 0xC2 || lead > 0xF4) return 0;
+    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    // The second byte's range rules out overlong forms, surrogates, and code
+    // points past U+10FFFF.
+    unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (byte(i + 1) < low || byte(i + 1) > high) return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+// Reads the quoted text that opens at line[i] into `word`, escapes undone, and
+// moves `i` past its closing quote; false, with `i` unchanged, when the quote
+// is not closed.
+bool read_quoted(const std::string& line, std::size_t& i, std::string& word) {
+    std::string text;
+    for (std::size_t k = i + 1; k < line.size(); ++k) {
+        char c = line[k];
+        if (c == '"') {
+            word += text;
+            i = k + 1;
+            return true;
+        }
+        if (c == '\\' && k + 1 < line.size() && (line[k + 1] == '"' || line[k + 1] == '\\')) {
+            c = line[++k];
+        } else if (c == '\\' && k + 3 < line.size() && line[k + 1] == 'x' &&
+                   hex_digit(line[k + 2]) >= 0 && hex_digit(line[k + 3]) >= 0) {
+            c = static_cast<char>(hex_digit(line[k + 2]) * 16 + hex_digit(line[k + 3]));
+            k += 3;
+        }
+        text += c;
+    }
+    return false;
+}
+
+// `text` with control bytes (but tabs) and bytes that are not UTF-8 as
+// \xHH, and, for the inside of quotes, " and \ as \" and \\.
+std::string escaped(const std::string& text, bool in_quotes) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        auto byte = static_cast<unsigned char>(text[i]);
+        std::size_t length = sequence_at(text, i);
+        if (length == 0 || control(byte)) {
+            out += hex(byte);
+            ++i;
+            continue;
+        }
+        if (in_quotes && (byte == '"' || byte == '\\')) out += '\\';
+        out.append(text, i, length);
+        i += length;
+    }
+    return out;
+}
+
 } // namespace
 
 input_line::input_line(const std::string& line) : line_(line) {
+    for (std::size_t i = 0; i < line_.size();) {
+        std::size_t length = sequence_at(line_, i);
+        if (length == 0) {
+            std::string byte = hex(static_cast<unsigned char>(line_[i]));
+            throw verb_error("not UTF-8 at byte " + std::to_string(i + 1) + " (" + byte +
+                             "); inside quotes, " + byte + " writes that byte");
+        }
+        i += length;
+    }
     std::size_t i = 0;
     while (true) {
         while (i < line_.size() && space(line_[i]))
@@ -28,22 +116,15 @@ input_line::input_line(const std::string& line) : line_(line) {
         bool was_quoted = false;
         bool one_quote = line_[i] == '"';
         while (i < line_.size() && !space(line_[i])) {
-            if (line_[i] != '"') {
-                word += line_[i++];
+            // Once a quote is left open, every later quote is a character too.
+            if (line_[i] == '"' && !unclosed_ && read_quoted(line_, i, word)) {
+                was_quoted = true;
+                one_quote = one_quote && (i == line_.size() || space(line_[i]));
                 continue;
             }
-            was_quoted = true;
-            // Inside quotes, \" and \\ stand for the character after the backslash.
-            for (++i;; ++i) {
-                if (i == line_.size()) throw verb_error("a quote is not closed");
-                if (line_[i] == '"') break;
-                if (line_[i] == '\\' && i + 1 < line_.size() &&
-                    (line_[i + 1] == '"' || line_[i + 1] == '\\'))
-                    ++i;
-                word += line_[i];
-            }
-            ++i;
-            one_quote = one_quote && (i == line_.size() || space(line_[i]));
+            unclosed_ = unclosed_ || line_[i] == '"';
+            one_quote = one_quote && !unclosed_;
+            word += line_[i++];
         }
         ends_.push_back(i);
         words_.push_back(word);
@@ -61,6 +142,19 @@ std::string input_line::rest(std::size_t n) const {
 bool is_comment(const std::string& line) {
     std::size_t first = line.find_first_not_of(" \t\r\n");
     return first == std::string::npos || line[first] == '#';
+}
+
+std::string shown(const std::string& text) {
+    return escaped(text, false);
+}
+
+std::string typed(const std::string& word) {
+    bool digits = !word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c));
+    });
+    bool plain = !word.empty() && !digits && word[0] != '#' &&
+                 word.find_first_of(" \t\"") == std::string::npos && shown(word) == word;
+    return plain ? word : '"' + escaped(word, true) + '"';
 }
 
 std::size_t position(const std::string& text, std::size_t count, const std::string& what,

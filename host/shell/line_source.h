@@ -20,7 +20,7 @@ public:
 };
 
 // The lines of a file, read as they come: scripts and pipes. A byte-order
-// mark before the first line is skipped. A read that a stop signal
+// mark before the first line is skipped, and so is the \r of a \r\n. A read that a stop signal
 // interrupts ends the input. A prompt, when given, is shown on `out` before
 // each line, and the end of the input ends the prompt's line.
 class stream_lines final : public line_source {

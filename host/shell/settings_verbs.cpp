@@ -134,9 +134,9 @@ void type(verb_context& c, const input_line& line) {
 std::vector<verb> settings_verbs() {
     return {
         {"prefs", "", "the preferences tree: branches and pages", prefs},
-        {"page", "[NAME]", "open a preferences page; shows ids and captions", page},
+        {"page", "[NAME]", "open a preferences page; shows ids and captions", page, 0, true},
         {"click", "ID|WORD", "click a check box by its id or a word of its caption", click},
-        {"type", "TEXT", "type into the page's text field (\"\" empties it)", type},
+        {"type", "TEXT", "type into the page's text field (\"\" empties it)", type, 0, true},
     };
 }
 
