@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A person at the prompt, in a real terminal: typed UTF-8 arrives whole, Tab
-# completes a verb, a playlist name and a word of a check box's caption, the
-# arrow keys edit the line, Ctrl-C abandons the line being typed without
-# ending the session, and a line typed in one session is recalled in the next
+# completes a verb, a playlist name (quoted to read back as the same words)
+# and a word of a check box's caption, the arrow keys edit the line, Ctrl-C
+# abandons the line being typed without ending the session, and a line typed in one session is recalled in the next
 # from the history in the profile folder, even when the output goes elsewhere.
 # Ctrl-C while a command runs stops that command and gives the prompt back.
 # In a locale that is not UTF-8 the prompt still reads UTF-8. A history that
@@ -81,6 +81,13 @@ enter "new Ölß"
 expect "created 4 Ölß"
 type_then "activate Ca" Tab Enter
 expect "active: 3 Café 🎵"
+# Completion quotes a name so that it reads back as typed.
+enter 'new He said "hi"'
+expect 'created 5 He said "hi"'
+type_then "activate He" Tab
+expect 'quorvel> activate "He said \"hi\""'
+terminal send-keys -t first Enter
+expect 'active: 5 He said "hi"'
 enter "page"
 expect "page Relayvo"
 type_then "click pre" Tab Enter
@@ -89,7 +96,7 @@ expect "1018  check  [x]"
 # saved when it ends.
 type_then "remove 2" C-c
 enter "list"
-expect "playlists: 4"
+expect "playlists: 5"
 enter "quit"
 expect "[host ended 0]"
 [ -s "$work/profile/quorvel-host.history" ] || fail "no history file in the profile folder"
@@ -141,7 +148,7 @@ start fifth "" C
 expect "not UTF-8; the prompt reads UTF-8 all the same"
 expect "kept aside as quorvel-host.history.damaged"
 enter "new Ünïcødé"
-expect "created 5 Ünïcødé"
+expect "created 6 Ünïcødé"
 enter "quit"
 expect "[host ended 0]"
 grep -qF '"Ünïcødé"' "$work/profile/playlists.json" || fail "the UTF-8 name was not kept"
