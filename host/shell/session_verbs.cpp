@@ -78,14 +78,24 @@ void store_listing(verb_context& c, const input_line& line) {
     }
 }
 
+// Loads the component library at `path` (or the same one again), saying when
+// that closed the preferences page.
+void reload(verb_context& c, const std::string& path) {
+    bool page_open = c.app.page != nullptr;
+    std::string error = c.app.load(path);
+    if (page_open && !c.app.page)
+        c.app.out << "the preferences page was closed (page opens it again)\n";
+    if (!error.empty()) throw verb_error(error);
+}
+
 void restart(verb_context& c, const input_line& line) {
     expect_words(line, 0, 0);
-    if (std::string error = c.app.restart(); !error.empty()) throw verb_error(error);
+    reload(c, c.app.library_path());
 }
 
 void load(verb_context& c, const input_line& line) {
     expect_words(line, 1, SIZE_MAX);
-    if (std::string error = c.app.load(line.rest(0)); !error.empty()) throw verb_error(error);
+    reload(c, line.rest(0));
 }
 
 void quit(verb_context& c, const input_line& line) {
