@@ -105,9 +105,11 @@ bool shell::run_line(const std::string& line, std::size_t number) {
         }
         if (words.unclosed() && !v->rest) throw verb_error("a quote is not closed");
         v->run(context, words);
+    } catch (const verb_stopped& e) {
+        // The signal may have cut a write short and left the output stream failed.
+        app_.out.clear();
+        report(name + ": " + e.what(), number);
     } catch (const verb_error& e) {
-        // A stopped command may have left the output stream failed mid-line.
-        if (dynamic_cast<const verb_stopped*>(&e)) app_.out.clear();
         report(name + ": " + e.what(), number);
     } catch (const std::exception& e) {
         // Whatever else goes wrong in the host stays one failed line, not a crash.
