@@ -144,6 +144,13 @@ int main(int argc, char** argv) {
     // Said once, before anything is done, not only when the first save fails.
     if (std::string problem = app.open_profile(); !problem.empty())
         std::cerr << "quorvel-host: " << problem << "; nothing will be saved\n";
+    // The prompt's history is in the profile too: a problem with it is said here.
+    std::unique_ptr<host::line_source> lines;
+    if (interactive)
+        lines = host::terminal_lines(app, "quorvel> ", app.settings_store().folder() / history_file,
+                                     std::cerr);
+    else
+        lines = std::make_unique<host::stream_lines>(script ? script.get() : stdin, std::cout);
     if (std::string problem = app.load_playlists(); !problem.empty()) std::cout << problem << '\n';
     if (std::string error = app.load(o.library); !error.empty()) {
         std::cout << std::flush;
@@ -151,12 +158,6 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    std::unique_ptr<host::line_source> lines;
-    if (interactive)
-        lines = host::terminal_lines(app, "quorvel> ", app.settings_store().folder() / history_file,
-                                     std::cerr);
-    else
-        lines = std::make_unique<host::stream_lines>(script ? script.get() : stdin, std::cout);
     using mode = host::shell::mode;
     host::shell shell(app, std::cerr,
                       interactive    ? mode::prompt
