@@ -29,17 +29,19 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: quorvel-host [--library PATH] [--profile DIR] [--script FILE [--keep-going]]\n"
-    "                    [--trace]\n"
-    "  --library PATH  the component library to load (default: the one built with\n"
-    "                  the host)\n"
+    "usage: quorvel-host [--library PATH] [--profile DIR]\n"
+    "                    [--script FILE [--keep-going]] [--trace]\n"
+    "  --library PATH  the component library to load (default: the one built\n"
+    "                  with the host)\n"
     "  --profile DIR   the profile folder: settings, playlists and the prompt's\n"
-    "                  history (default: $XDG_CONFIG_HOME/quorvel or ~/.config/quorvel)\n"
-    "  --script FILE   run the commands in FILE (- for standard input), echoing each\n"
-    "                  line, instead of a prompt; the first line that fails stops it.\n"
-    "                  Input that is not a terminal is run as the script \"stdin\".\n"
-    "  --keep-going    run every line of the script, and name the failed ones at the\n"
-    "                  end\n"
+    "                  history (default: $XDG_CONFIG_HOME/quorvel, or\n"
+    "                  ~/.config/quorvel)\n"
+    "  --script FILE   run the commands in FILE (- for standard input), echoing\n"
+    "                  each line, instead of a prompt; the first line that fails\n"
+    "                  stops it. Input that is not a terminal is run as the\n"
+    "                  script \"stdin\".\n"
+    "  --keep-going    run every line of the script, and name the failed ones at\n"
+    "                  the end\n"
     "  --trace         print every call between the host and the component\n";
 
 // The lines typed at the prompt, kept in the profile folder across sessions.
