@@ -40,7 +40,7 @@ std::vector<std::size_t> positions_named(const playlist_model& model, const std:
     return named;
 }
 
-// Positions from 0, as the user counts them: "2, 3 and 5".
+// Positions counted from 0, as the user counts them: "2, 3 and 5".
 std::string positions_text(const std::vector<std::size_t>& positions) {
     std::string out;
     for (std::size_t i = 0; i < positions.size(); ++i)

@@ -7,6 +7,7 @@
 #if !defined(_WIN32)
 #include "shell/completion.h"
 #include "shell/stop_signals.h"
+#include "store/profile_file.h"
 
 #include <cerrno>
 #include <clocale>
@@ -141,13 +142,12 @@ private:
         std::error_code ec;
         if (std::filesystem::file_size(history_file_, ec) == 0 || read_history(path.c_str()) == 0)
             return;
-        std::filesystem::path aside = path + ".damaged";
-        std::filesystem::rename(history_file_, aside, ec);
-        if (ec) keep_history_ = false;
-        errors_ << "quorvel-host: the prompt's history " << path << " cannot be read; "
-                << (ec ? "it is left as it is and no history is kept (" + ec.message() + ")"
-                       : "kept aside as " + aside.filename().string() + ", a new one begins")
-                << '\n';
+        profile_file file(history_file_.parent_path(), history_file_.filename().string());
+        std::string aside = file.keep_aside();
+        // One that cannot be moved aside is not written over either.
+        keep_history_ = !std::filesystem::exists(history_file_, ec);
+        errors_ << "quorvel-host: the prompt's history " << path << " cannot be read; " << aside
+                << (keep_history_ ? ", a new one begins" : ", and no history is kept") << '\n';
     }
 
     // Adds `line` to the history, unless it is blank or repeats the last one,
