@@ -34,8 +34,6 @@ public:
     // is saved and unloaded first. Returns an empty text on success, otherwise
     // what went wrong.
     std::string load(const std::string& path);
-    // Loads the same library again, as load does.
-    std::string restart() { return load(library_path_); }
     // Returns the profile to a fresh start: the component loaded afresh with
     // its default settings, the host's one empty playlist, both saved. What
     // it replaces is saved first and copied beside the files, as
@@ -50,6 +48,8 @@ public:
     // wrong with the save, if anything, as "save: ...".
     std::string finish();
     const store& settings_store() const { return store_; }
+    // The component library loaded last, or to be loaded.
+    const std::string& library_path() const { return library_path_; }
 
     // Playlist changes, told to the component.
     std::size_t create_playlist(const std::string& name);

@@ -30,14 +30,19 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: quorvel-host [--library PATH] [--profile DIR] [--script FILE [--keep-going]] "
-    "[--trace]\n"
-    "  --library PATH  the component library to load (default: the one built with the host)\n"
-    "  --profile DIR   the profile folder: settings, playlists and the prompt's history\n"
-    "                  (default: $XDG_CONFIG_HOME/quorvel or ~/.config/quorvel)\n"
-    "  --script FILE   run the commands in FILE, echoing each line, instead of a prompt;\n"
-    "                  the first line that fails stops it\n"
-    "  --keep-going    run every line of the script, and name the failed ones at the end\n"
+    "usage: quorvel-host [--library PATH] [--profile DIR]\n"
+    "                    [--script FILE [--keep-going]] [--trace]\n"
+    "  --library PATH  the component library to load (default: the one built\n"
+    "                  with the host)\n"
+    "  --profile DIR   the profile folder: settings, playlists and the prompt's\n"
+    "                  history (default: $XDG_CONFIG_HOME/quorvel, or\n"
+    "                  ~/.config/quorvel)\n"
+    "  --script FILE   run the commands in FILE (- for standard input), echoing\n"
+    "                  each line, instead of a prompt; the first line that fails\n"
+    "                  stops it. Input that is not a terminal is run as the\n"
+    "                  script \"stdin\".\n"
+    "  --keep-going    run every line of the script, and name the failed ones at\n"
+    "                  the end\n"
     "  --trace         print every call between the host and the component\n";
 
 // The lines typed at the prompt, kept in the profile folder across sessions.
@@ -87,8 +92,9 @@ bool parse(int argc, char** argv, options& o) {
         std::cerr << "quorvel-host: --profile needs a folder, not an empty name\n";
         return false;
     }
-    if (o.keep_going && o.script.empty()) {
-        std::cerr << "quorvel-host: --keep-going goes with --script\n";
+    if (o.keep_going && o.script.empty() && isatty(STDIN_FILENO)) {
+        std::cerr << "quorvel-host: --keep-going goes with a script: --script FILE, or input "
+                     "that is not a terminal\n";
         return false;
     }
     return true;
@@ -128,8 +134,11 @@ int main(int argc, char** argv) {
 #endif
     options o;
     if (!parse(argc, argv, o)) return 2;
+    // Input that is not a terminal is a script too, as --script - names it.
+    bool interactive = o.script.empty() && isatty(STDIN_FILENO);
+    if (o.script.empty() && !interactive) o.script = "-";
     file_ptr script(nullptr, std::fclose);
-    if (!o.script.empty() && !(script = open_script(o.script))) return 2;
+    if (!interactive && o.script != "-" && !(script = open_script(o.script))) return 2;
     if (o.trace) host::trace::enable(std::cout);
 
     std::filesystem::path profile =
@@ -146,6 +155,13 @@ int main(int argc, char** argv) {
         if (!lock->problem().empty()) std::cerr << "quorvel-host: " << lock->problem() << '\n';
         if (lock->in_use()) return 2;
     }
+    // The prompt's history is in the profile too: a problem with it is said here.
+    std::unique_ptr<host::line_source> lines;
+    if (interactive)
+        lines = host::terminal_lines(app, "quorvel> ", app.settings_store().folder() / history_file,
+                                     std::cerr);
+    else
+        lines = std::make_unique<host::stream_lines>(script ? script.get() : stdin, std::cout);
     for (const std::string& problem : app.load_playlists())
         std::cout << problem << '\n';
     if (std::string error = app.load(o.library); !error.empty()) {
@@ -154,19 +170,12 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    bool interactive = o.script.empty() && isatty(STDIN_FILENO);
-    std::unique_ptr<host::line_source> lines;
-    if (interactive)
-        lines = host::terminal_lines(app, "quorvel> ", app.settings_store().folder() / history_file,
-                                     std::cerr);
-    else
-        lines = std::make_unique<host::stream_lines>(script ? script.get() : stdin, std::cout);
     using mode = host::shell::mode;
     host::shell shell(app, std::cerr,
                       interactive    ? mode::prompt
                       : o.keep_going ? mode::keep_going
                                      : mode::script,
-                      o.script.empty() ? "stdin" : o.script, !o.script.empty());
+                      o.script == "-" ? "stdin" : o.script, !interactive);
     if (interactive) std::cout << "type help for the commands, quit to leave\n";
     host::stop_signals::catch_them();
     shell.run(*lines);

@@ -24,7 +24,12 @@ void unload(quorvel::module_handle library) {
 #else
 quorvel::module_handle load(const std::string& path, std::string& why) {
     void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!library) why = "cannot load " + path + ": " + dlerror();
+    if (!library) {
+        // The loader's reason starts with the path, which is said once.
+        std::string reason = dlerror();
+        if (reason.rfind(path + ": ", 0) == 0) reason.erase(0, path.size() + 2);
+        why = "cannot load " + path + ": " + reason;
+    }
     return library;
 }
 void* symbol(quorvel::module_handle library, const char* name) {
@@ -51,6 +56,16 @@ std::string component_library::open(const std::string& path) {
     module_ = library;
     entry_ = entry;
     return {};
+}
+
+std::string resource_file_of([[maybe_unused]] const std::string& path) {
+#if defined(_WIN32)
+    return {};
+#else
+    std::size_t slash = path.rfind('/');
+    std::size_t dot = path.find('.', slash == std::string::npos ? 0 : slash + 1);
+    return path.substr(0, dot) + ".res";
+#endif
 }
 
 void component_library::close() {

@@ -31,4 +31,9 @@ private:
     quorvel_get_interface_fn entry_ = nullptr;
 };
 
+// Where the dialog resources of the library at `path` are kept: beside it, as
+// <name without extension>.res, where libraries have no resource section (as
+// the headless utf8api reads them); an empty text where they are inside it.
+std::string resource_file_of(const std::string& path);
+
 } // namespace host

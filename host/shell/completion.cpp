@@ -16,10 +16,6 @@ bool takes_playlist(const std::string& verb_name, std::size_t n) {
     return v && n < v->playlist_words;
 }
 
-std::string typed(const std::string& word) {
-    return word.find(' ') == std::string::npos ? word : "\"" + word + "\"";
-}
-
 } // namespace
 
 std::vector<std::string> completions(host_app& app, const std::string& before,

@@ -11,7 +11,7 @@
 namespace host {
 
 // The words that complete `word` when `before` is the line before it, each
-// as it would be typed (quoted when it holds a space).
+// as it is typed to be read back as that word (language.h's typed).
 std::vector<std::string> completions(host_app& app, const std::string& before,
                                      const std::string& word);
 

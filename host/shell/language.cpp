@@ -1,7 +1,9 @@
 #include "shell/language.h"
 
 #include "plural.h"
+#include "utf8_text.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace host {
@@ -12,9 +14,73 @@ bool space(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
+bool control(unsigned char c) {
+    return (c < 0x20 && c != '\t') || c == 0x7F;
+}
+
+int hex_digit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+std::string hex(unsigned char c) {
+    const char* digits = "0123456789ABCDEF";
+    return {'\\', 'x', digits[c >> 4], digits[c & 15]};
+}
+
+// Reads the quoted text that opens at line[i] into `word`, escapes undone, and
+// moves `i` past its closing quote; false, with `i` unchanged, when the quote
+// is not closed.
+bool read_quoted(const std::string& line, std::size_t& i, std::string& word) {
+    std::string text;
+    for (std::size_t k = i + 1; k < line.size(); ++k) {
+        char c = line[k];
+        if (c == '"') {
+            word += text;
+            i = k + 1;
+            return true;
+        }
+        if (c == '\\' && k + 1 < line.size() && (line[k + 1] == '"' || line[k + 1] == '\\')) {
+            c = line[++k];
+        } else if (c == '\\' && k + 3 < line.size() && line[k + 1] == 'x' &&
+                   hex_digit(line[k + 2]) >= 0 && hex_digit(line[k + 3]) >= 0) {
+            c = static_cast<char>(hex_digit(line[k + 2]) * 16 + hex_digit(line[k + 3]));
+            k += 3;
+        }
+        text += c;
+    }
+    return false;
+}
+
+// `text` with control bytes (but tabs) and bytes that are not UTF-8 as
+// \xHH, and, for the inside of quotes, " and \ as \" and \\.
+std::string escaped(const std::string& text, bool in_quotes) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        auto byte = static_cast<unsigned char>(text[i]);
+        std::size_t length = utf8_sequence_at(text, i);
+        if (length == 0 || control(byte)) {
+            out += hex(byte);
+            ++i;
+            continue;
+        }
+        if (in_quotes && (byte == '"' || byte == '\\')) out += '\\';
+        out.append(text, i, length);
+        i += length;
+    }
+    return out;
+}
+
 } // namespace
 
 input_line::input_line(const std::string& line) : line_(line) {
+    if (std::size_t bad = first_non_utf8(line_); bad != std::string::npos) {
+        std::string byte = hex(static_cast<unsigned char>(line_[bad]));
+        throw verb_error("not UTF-8 at byte " + std::to_string(bad + 1) + " (" + byte +
+                         "); inside quotes, " + byte + " writes that byte");
+    }
     std::size_t i = 0;
     while (true) {
         while (i < line_.size() && space(line_[i]))
@@ -28,22 +94,15 @@ input_line::input_line(const std::string& line) : line_(line) {
         bool was_quoted = false;
         bool one_quote = line_[i] == '"';
         while (i < line_.size() && !space(line_[i])) {
-            if (line_[i] != '"') {
-                word += line_[i++];
+            // Once a quote is left open, every later quote is a character too.
+            if (line_[i] == '"' && !unclosed_ && read_quoted(line_, i, word)) {
+                was_quoted = true;
+                one_quote = one_quote && (i == line_.size() || space(line_[i]));
                 continue;
             }
-            was_quoted = true;
-            // Inside quotes, \" and \\ stand for the character after the backslash.
-            for (++i;; ++i) {
-                if (i == line_.size()) throw verb_error("a quote is not closed");
-                if (line_[i] == '"') break;
-                if (line_[i] == '\\' && i + 1 < line_.size() &&
-                    (line_[i + 1] == '"' || line_[i + 1] == '\\'))
-                    ++i;
-                word += line_[i];
-            }
-            ++i;
-            one_quote = one_quote && (i == line_.size() || space(line_[i]));
+            unclosed_ = unclosed_ || line_[i] == '"';
+            one_quote = one_quote && !unclosed_;
+            word += line_[i++];
         }
         ends_.push_back(i);
         words_.push_back(word);
@@ -61,6 +120,19 @@ std::string input_line::rest(std::size_t n) const {
 bool is_comment(const std::string& line) {
     std::size_t first = line.find_first_not_of(" \t\r\n");
     return first == std::string::npos || line[first] == '#';
+}
+
+std::string shown(const std::string& text) {
+    return escaped(text, false);
+}
+
+std::string typed(const std::string& word) {
+    bool digits = !word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c));
+    });
+    bool plain = !word.empty() && !digits && word[0] != '#' &&
+                 word.find_first_of(" \t\"") == std::string::npos && shown(word) == word;
+    return plain ? word : '"' + escaped(word, true) + '"';
 }
 
 std::size_t position(const std::string& text, std::size_t count, const std::string& what,

@@ -24,7 +24,7 @@ public:
 };
 
 // The lines of a file, read as they come: scripts and pipes. A byte-order
-// mark before the first line is skipped. A read that a stop signal
+// mark before the first line is skipped, and so is the \r of a \r\n. A read that a stop signal
 // interrupts ends the input. A prompt, when given, is shown on `out` before
 // each line, and the end of the input ends the prompt's line.
 class stream_lines final : public line_source {
@@ -43,11 +43,12 @@ private:
 };
 
 // The lines a person types at the terminal on standard input, after `prompt`.
-// Where the platform has a line editor, it works in the user's locale (saying
-// on `errors` when that is not UTF-8): lines can be edited, Tab completes
-// what `app` offers (shell/completion.h), Ctrl-C abandons the line, and
-// earlier lines are recalled, from this session and from earlier ones kept in
-// `history_file` (a history that cannot be saved is said once, on `errors`).
+// Where the platform has a line editor, it reads UTF-8 whatever the user's
+// locale (saying on `errors` when it had to switch, or could not): lines can
+// be edited, Tab completes what `app` offers (shell/completion.h), Ctrl-C
+// abandons the line, and earlier lines are recalled, from this session and
+// from earlier ones kept in `history_file`. A history that cannot be kept is
+// said at once on `errors`; one that cannot be read is kept aside, and said.
 // Elsewhere it reads as stream_lines does.
 std::unique_ptr<line_source> terminal_lines(host_app& app, const std::string& prompt,
                                             const std::filesystem::path& history_file,

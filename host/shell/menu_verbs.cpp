@@ -16,8 +16,17 @@ struct menu_request {
     std::size_t next = 0; // the first word after the caller
 };
 
+// Whether `text` is a menu entry's position: digits, or # and digits.
+bool is_position(const std::string& text) {
+    std::string digits = text.size() > 1 && text[0] == '#' ? text.substr(1) : text;
+    return !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char ch) {
+        return std::isdigit(static_cast<unsigned char>(ch));
+    });
+}
+
 // An optional first word naming the caller: "view" (the default) or "none".
-menu_request caller_from(const input_line& line) {
+// `named` says whether the first word must be a caller, if there is one.
+menu_request caller_from(const input_line& line, bool named) {
     menu_request r;
     if (line.count() > 0 && !line.quoted(0)) {
         if (line.word(0) == "view") r.next = 1;
@@ -26,6 +35,8 @@ menu_request caller_from(const input_line& line) {
             r.next = 1;
         }
     }
+    if (named && line.count() > 0 && r.next == 0)
+        throw verb_error("view or none, not " + line.word(0));
     return r;
 }
 
@@ -43,7 +54,7 @@ std::vector<track*> selected_or_fail(verb_context& c) {
 
 void menu(verb_context& c, const input_line& line) {
     need_component(c);
-    menu_request r = caller_from(line);
+    menu_request r = caller_from(line, line.count() == 1);
     if (line.count() > r.next) throw verb_error("too many arguments (usage: menu [view|none])");
     playlist* list = c.app.model.active_playlist();
     handle_list handles(c.app.model, c.app.selection());
@@ -54,6 +65,7 @@ void menu(verb_context& c, const input_line& line) {
     if (entries.empty()) c.app.out << "  (empty)\n";
     const std::string* group = nullptr;
     for (std::size_t i = 0; i < entries.size(); ++i) {
+        c.stop_point();
         const menu_entry& e = entries[i];
         if (!e.group.empty() && (!group || *group != e.group)) c.app.out << "  " << e.group << '\n';
         group = &e.group;
@@ -64,7 +76,9 @@ void menu(verb_context& c, const input_line& line) {
 
 void invoke(verb_context& c, const input_line& line) {
     need_component(c);
-    menu_request r = caller_from(line);
+    // Two words ending in a position: the first must name the caller.
+    menu_request r =
+        caller_from(line, line.count() == 2 && !line.quoted(1) && is_position(line.word(1)));
     if (line.count() <= r.next)
         throw verb_error("missing argument (usage: invoke [view|none] #POS|LABEL)");
     std::vector<track*> tracks = selected_or_fail(c);
@@ -73,12 +87,8 @@ void invoke(verb_context& c, const input_line& line) {
 
     std::string wanted = line.rest(r.next);
     const menu_entry* chosen = nullptr;
-    std::string number = wanted.size() > 1 && wanted[0] == '#' ? wanted.substr(1) : wanted;
-    bool by_position = !line.quoted(r.next) && !number.empty() &&
-                       std::all_of(number.begin(), number.end(), [](char ch) {
-                           return std::isdigit(static_cast<unsigned char>(ch));
-                       });
-    if (by_position) {
+    if (!line.quoted(r.next) && is_position(wanted)) {
+        std::string number = wanted[0] == '#' ? wanted.substr(1) : wanted;
         std::size_t n = position(number, entries.size(), "menu entry", "");
         chosen = &entries[n];
     } else {
@@ -100,6 +110,7 @@ void shortcuts(verb_context& c, const input_line& line) {
     std::vector<shortcut> list = shortcut_list(c.app.directory);
     c.app.out << "shortcut commands: " << list.size() << '\n';
     for (const shortcut& s : list) {
+        c.stop_point();
         std::string kind = s.kind == quorvel::menu_main      ? "main   "
                            : s.kind == quorvel::menu_context ? "context"
                                                              : "kind " + std::to_string(s.kind);
@@ -135,9 +146,9 @@ std::vector<verb> menu_verbs() {
     return {
         {"menu", "[view|none]", "the selection's context menu, as the view or none asks", menu},
         {"invoke", "[view|none] #POS|LABEL", "run a context-menu entry by position or label",
-         invoke},
+         invoke, 0, true},
         {"shortcuts", "", "every command, as the shortcut list shows them", shortcuts},
-        {"run", "PATH", "run a command by its path, as a shortcut does", run},
+        {"run", "PATH", "run a command by its path, as a shortcut does", run, 0, true},
     };
 }
 

@@ -19,11 +19,46 @@ playlist& active_or_fail(verb_context& c) {
     return *list;
 }
 
+// Position `n` right-aligned among positions up to `last`.
+std::string aligned(std::size_t n, std::size_t last) {
+    std::string text = std::to_string(n);
+    return std::string(std::to_string(last).size() - text.size(), ' ') + text;
+}
+
 std::string selection_text(const playlist& list) {
     std::string out;
     for (std::size_t i = 0; i < list.items.size(); ++i)
         if (list.selected[i]) out += " " + std::to_string(i + 1);
     return out;
+}
+
+// The positions of the playlists called `name`, from 0.
+std::vector<std::size_t> positions_named(const playlist_model& model, const std::string& name) {
+    std::vector<std::size_t> named;
+    for (std::size_t i = 0; i < model.count(); ++i)
+        if (model.at(i).name == name) named.push_back(i);
+    return named;
+}
+
+// Positions counted from 0, as the user counts them: "2, 3 and 5".
+std::string positions_text(const std::vector<std::size_t>& positions) {
+    std::string out;
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        out += (i == 0                      ? ""
+                : i + 1 == positions.size() ? " and "
+                                            : ", ") +
+               std::to_string(positions[i] + 1);
+    return out;
+}
+
+// Warns that `name` is already the name of other playlists than `self`.
+void warn_if_taken(verb_context& c, const std::string& name, std::size_t self) {
+    std::vector<std::size_t> named = positions_named(c.app.model, name);
+    named.erase(std::remove(named.begin(), named.end(), self), named.end());
+    if (!named.empty())
+        c.warnings.push_back(std::string(plural(named.size(), "playlist ", "playlists ")) +
+                             positions_text(named) + " already " +
+                             plural(named.size(), "has", "have") + " that name");
 }
 
 // The playlist that `line`'s word `n` names: by its position when the word
@@ -34,9 +69,12 @@ std::size_t playlist_at(verb_context& c, const input_line& line, std::size_t n) 
         return std::isdigit(static_cast<unsigned char>(ch));
     });
     if (digits && !line.quoted(n)) return position(word, c.app.model.count(), "playlist", "");
-    for (std::size_t i = 0; i < c.app.model.count(); ++i)
-        if (c.app.model.at(i).name == word) return i;
-    throw verb_error("no playlist called " + word + " (list shows them)");
+    std::vector<std::size_t> named = positions_named(c.app.model, word);
+    if (named.empty()) throw verb_error("no playlist called " + word + " (list shows them)");
+    if (named.size() > 1)
+        throw verb_error(std::to_string(named.size()) + " playlists are called " + word + " (" +
+                         positions_text(named) + "); give the position");
+    return named.front();
 }
 
 // Word `n` onwards as a playlist name; it may not be empty.
@@ -51,9 +89,10 @@ void list(verb_context& c, const input_line& line) {
     const playlist_model& model = c.app.model;
     c.app.out << "playlists: " << model.count() << '\n';
     for (std::size_t i = 0; i < model.count(); ++i) {
+        c.stop_point();
         const playlist& p = model.at(i);
-        c.app.out << (i == model.active() ? "* " : "  ") << i + 1 << ' ' << p.name << ": "
-                  << count_of(p.items.size(), "item", "items");
+        c.app.out << (i == model.active() ? "* " : "  ") << aligned(i + 1, model.count()) << ' '
+                  << p.name << ": " << count_of(p.items.size(), "item", "items");
         if (p.selected_count() > 0) c.app.out << ", selected" << selection_text(p);
         c.app.out << '\n';
     }
@@ -62,6 +101,7 @@ void list(verb_context& c, const input_line& line) {
 void create(verb_context& c, const input_line& line) {
     expect_words(line, 1, SIZE_MAX);
     std::string name = name_from(line, 0);
+    warn_if_taken(c, name, SIZE_MAX);
     std::size_t index = c.app.create_playlist(name);
     c.app.out << "created " << index + 1 << ' ' << name << '\n';
 }
@@ -70,6 +110,7 @@ void rename(verb_context& c, const input_line& line) {
     expect_words(line, 2, SIZE_MAX);
     std::size_t index = playlist_at(c, line, 0);
     std::string name = name_from(line, 1);
+    warn_if_taken(c, name, index);
     std::string old = c.app.model.at(index).name;
     c.app.rename_playlist(index, name);
     c.app.out << "renamed " << index + 1 << ' ' << old << " to " << name << '\n';
@@ -119,9 +160,11 @@ void tracks(verb_context& c, const input_line& line) {
     const playlist& list =
         line.count() == 1 ? c.app.model.at(playlist_at(c, line, 0)) : active_or_fail(c);
     c.app.out << list.name << ": " << count_of(list.items.size(), "item", "items") << '\n';
-    for (std::size_t i = 0; i < list.items.size(); ++i)
-        c.app.out << "  " << i + 1 << (list.selected[i] ? " [x] " : " [ ] ") << list.items[i]->title
-                  << '\n';
+    for (std::size_t i = 0; i < list.items.size(); ++i) {
+        c.stop_point();
+        c.app.out << "  " << aligned(i + 1, list.items.size())
+                  << (list.selected[i] ? " [x] " : " [ ] ") << list.items[i]->title << '\n';
+    }
 }
 
 void select(verb_context& c, const input_line& line) {
@@ -144,8 +187,8 @@ void select(verb_context& c, const input_line& line) {
 std::vector<verb> playlist_verbs() {
     return {
         {"list", "", "the playlists, their items and selection; * is active", list},
-        {"new", "NAME", "create a playlist at the end", create},
-        {"rename", "POS NAME", "rename a playlist", rename, 1},
+        {"new", "NAME", "create a playlist at the end", create, 0, true},
+        {"rename", "POS NAME", "rename a playlist", rename, 1, true},
         {"remove", "POS", "remove a playlist", remove, 1},
         {"move", "FROM TO", "move a playlist to another position", move, 2},
         {"activate", "POS", "make a playlist the active one", activate, 1},

@@ -15,10 +15,16 @@ constexpr std::size_t summary_column = 26;
 
 void help(verb_context& c, const input_line& line) {
     expect_words(line, 0, 0);
+    std::string aliases;
+    for (const auto& [alias, name] : verb_aliases())
+        aliases += (aliases.empty() ? "" : ", ") + alias + " for " + name;
     c.app.out << "Positions count from 1; a playlist can also be named where a position\n"
-                 "goes. NAME, TEXT, PATH and LABEL take the rest of the line. Quote words\n"
-                 "with spaces; inside quotes, \\\" and \\\\ stand for \" and \\. A line starting\n"
-                 "with #, or a # standing alone as a word, starts a comment.\n";
+                 "goes. NAME, TEXT, PATH and LABEL take the rest of the line as written,\n"
+                 "unless it is one quoted word. Quote words with spaces; inside quotes, \\\"\n"
+                 "and \\\\ stand for \" and \\, and \\xFF for the byte FF (bytes that are not\n"
+                 "UTF-8 can be written only so). A line starting with #, or a # standing\n"
+                 "alone as a word, starts a comment. Ctrl-C stops a command.\n"
+              << "Short names: " << aliases << ".\n";
     for (const verb& v : all_verbs()) {
         std::string head = "  " + std::string(v.name) + (*v.usage ? " " : "") + v.usage;
         c.app.out << head
@@ -71,18 +77,30 @@ void fresh(verb_context& c, const input_line& line) {
 
 void store_listing(verb_context& c, const input_line& line) {
     expect_words(line, 0, 0);
-    for (const std::string& text : c.app.settings_store().listing())
+    for (const std::string& text : c.app.settings_store().listing()) {
+        c.stop_point();
         c.app.out << text << '\n';
+    }
+}
+
+// Loads the component library at `path` (or the same one again), saying when
+// that closed the preferences page.
+void reload(verb_context& c, const std::string& path) {
+    bool page_open = c.app.page != nullptr;
+    std::string error = c.app.load(path);
+    if (page_open && !c.app.page)
+        c.app.out << "the preferences page was closed (page opens it again)\n";
+    if (!error.empty()) throw verb_error(error);
 }
 
 void restart(verb_context& c, const input_line& line) {
     expect_words(line, 0, 0);
-    if (std::string error = c.app.restart(); !error.empty()) throw verb_error(error);
+    reload(c, c.app.library_path());
 }
 
 void load(verb_context& c, const input_line& line) {
     expect_words(line, 1, SIZE_MAX);
-    if (std::string error = c.app.load(line.rest(0)); !error.empty()) throw verb_error(error);
+    reload(c, line.rest(0));
 }
 
 void quit(verb_context& c, const input_line& line) {
@@ -99,8 +117,8 @@ std::vector<verb> session_verbs() {
         {"save", "", "save the component's settings and the playlists", save},
         {"store", "", "the saved settings byte by byte, and those kept aside", store_listing},
         {"restart", "", "save, unload the component and load it again", restart},
-        {"load", "PATH", "save, unload, and load the component library at PATH", load},
-        {"fresh", "", "a fresh profile, the old one kept; asks at the prompt", fresh, 0, 3},
+        {"load", "PATH", "save, unload, and load the component library at PATH", load, 0, true},
+        {"fresh", "", "a fresh profile, the old one kept; asks at the prompt", fresh, 0, false, 3},
         {"quit", "", "save and leave (so does the end of the input)", quit},
     };
 }

@@ -2,11 +2,13 @@
 // driven through utf8api as a user would, so that the component's own dialog
 // procedure does the work.
 #include "plural.h"
+#include "session/component_library.h"
 #include "shell/page_controls.h"
 #include "shell/verbs.h"
 #include "trace/trace.h"
 #include "utf8api/headless.h"
 
+#include <filesystem>
 #include <map>
 #include <optional>
 
@@ -86,7 +88,13 @@ void page(verb_context& c, const input_line& line) {
     if (c.app.page) c.app.session.close(c.app.page);
     c.app.page = nullptr;
     HWND window = create_window(*chosen, c.app.preferences.window());
-    if (!window) throw verb_error("the page " + name + " could not be created");
+    if (!window) {
+        std::string resources = resource_file_of(c.app.library_path());
+        std::error_code ec;
+        bool missing = !resources.empty() && !std::filesystem::exists(resources, ec);
+        throw verb_error("the page " + name + " could not be created" +
+                         (missing ? ": its dialog resources " + resources + " are missing" : ""));
+    }
     c.app.session.adopt(window);
     c.app.page = window;
     std::vector<page_control> controls = controls_of(window);
@@ -134,9 +142,9 @@ void type(verb_context& c, const input_line& line) {
 std::vector<verb> settings_verbs() {
     return {
         {"prefs", "", "the preferences tree: branches and pages", prefs},
-        {"page", "[NAME]", "open a preferences page; shows ids and captions", page},
+        {"page", "[NAME]", "open a preferences page; shows ids and captions", page, 0, true},
         {"click", "ID|WORD", "click a check box by its id or a word of its caption", click},
-        {"type", "TEXT", "type into the page's text field (\"\" empties it)", type},
+        {"type", "TEXT", "type into the page's text field (\"\" empties it)", type, 0, true},
     };
 }
 

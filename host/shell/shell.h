@@ -38,7 +38,10 @@ public:
     bool failed() const { return !failed_.empty() || other_failure_; }
 
 private:
+    // Says that line `number` failed.
     void report(const std::string& message, std::size_t number);
+    // One line on the error stream, about line `number`.
+    void say(const std::string& message, std::size_t number);
 
     host_app& app_;
     std::ostream& errors_;

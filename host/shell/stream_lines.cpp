@@ -18,6 +18,8 @@ bool stream_lines::next(std::string& line) {
         if (!prompt_.empty()) out_ << '\n';
         return false;
     }
+    // A line ending in \r\n, as Windows editors save it, ends before the \r.
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     // A byte-order mark, as some editors save UTF-8, is no part of the first line.
     if (first_ && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
     first_ = false;

@@ -7,6 +7,7 @@
 #if !defined(_WIN32)
 #include "shell/completion.h"
 #include "shell/stop_signals.h"
+#include "store/profile_file.h"
 
 #include <cerrno>
 #include <clocale>
@@ -47,6 +48,24 @@ char** complete(const char* text, int start, int) {
     return rl_completion_matches(text, next_completion);
 }
 
+// Switches the line editor to UTF-8, in which the host's names are, when the
+// user's locale has another character set, saying so on `errors`; when no
+// UTF-8 locale is installed, says how to get one.
+void read_utf8(std::ostream& errors) {
+    std::setlocale(LC_CTYPE, "");
+    std::string codeset = nl_langinfo(CODESET);
+    if (codeset == "UTF-8") return;
+    for (const char* utf8 : {"C.UTF-8", "C.utf8", "en_US.UTF-8"})
+        if (std::setlocale(LC_CTYPE, utf8)) {
+            errors << "quorvel-host: the locale's character set is " << codeset
+                   << ", not UTF-8; the prompt reads UTF-8 all the same (" << utf8 << ")\n";
+            return;
+        }
+    errors << "quorvel-host: the locale's character set is " << codeset
+           << ", not UTF-8, and no UTF-8 locale is installed: letters beyond ASCII cannot be "
+              "typed (install one, then start the host with LANG=C.UTF-8)\n";
+}
+
 // Where the editor draws the prompt and the line: standard output when it is
 // a terminal, otherwise the terminal itself, so that output sent to a pipe or
 // a file still leaves the prompt on screen and the keys working.
@@ -63,11 +82,7 @@ public:
                  std::ostream& errors)
         : out_(app.out), errors_(errors), prompt_(std::move(prompt)),
           history_file_(std::move(history_file)) {
-        // Letters beyond ASCII arrive whole only where the locale says how they are encoded.
-        std::setlocale(LC_CTYPE, "");
-        if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0)
-            errors_ << "quorvel-host: the locale's character set is " << nl_langinfo(CODESET)
-                    << ", not UTF-8: letters beyond ASCII may not be typed whole\n";
+        read_utf8(errors_);
         completing_for = &app;
         rl_readline_name = "quorvel-host";
         rl_attempted_completion_function = complete;
@@ -75,7 +90,7 @@ public:
         rl_outstream = editor_output();
         using_history();
         stifle_history(kept_lines);
-        read_history(history_file_.string().c_str());
+        open_history();
     }
 
     ~edited_lines() override {
@@ -122,9 +137,34 @@ public:
     }
 
 private:
+    // Reads the history kept from earlier sessions. A file that cannot be
+    // kept is said now, with the profile's other lines; one the editor
+    // cannot read is kept aside, not overwritten.
+    void open_history() {
+        std::string path = history_file_.string();
+        errno = 0;
+        std::FILE* probe = std::fopen(path.c_str(), "a");
+        if (!probe) {
+            keep_history_ = false;
+            errors_ << "quorvel-host: cannot keep the prompt's history in " << path << ": "
+                    << std::strerror(errno ? errno : EIO) << '\n';
+            return;
+        }
+        std::fclose(probe);
+        std::error_code ec;
+        if (std::filesystem::file_size(history_file_, ec) == 0 || read_history(path.c_str()) == 0)
+            return;
+        profile_file file(history_file_.parent_path(), history_file_.filename().string());
+        std::string aside = file.keep_aside();
+        // One that cannot be moved aside is not written over either.
+        keep_history_ = !std::filesystem::exists(history_file_, ec);
+        errors_ << "quorvel-host: the prompt's history " << path << " cannot be read; " << aside
+                << (keep_history_ ? ", a new one begins" : ", and no history is kept") << '\n';
+    }
+
     // Adds `line` to the history, unless it is blank or repeats the last one,
     // and keeps the history in its file at once, so a session that ends
-    // abruptly loses none of it. The first time that fails is said once.
+    // abruptly loses none of it. A failure is said once, and ends the saving.
     void remember(const std::string& line) {
         if (line.find_first_not_of(" \t") == std::string::npos) return;
         HIST_ENTRY* last =
@@ -132,8 +172,8 @@ private:
         if (last && last->line && line == last->line) return;
         add_history(line.c_str());
         errno = 0;
-        if (write_history(history_file_.string().c_str()) != 0 && !history_failed_) {
-            history_failed_ = true;
+        if (keep_history_ && write_history(history_file_.string().c_str()) != 0) {
+            keep_history_ = false;
             errors_ << "quorvel-host: cannot save the history to " << history_file_.string() << ": "
                     << std::strerror(errno ? errno : EIO) << '\n';
         }
@@ -143,7 +183,7 @@ private:
     std::ostream& errors_;
     std::string prompt_;
     std::filesystem::path history_file_;
-    bool history_failed_ = false;
+    bool keep_history_ = true;
 };
 
 } // namespace

@@ -15,9 +15,18 @@ const std::vector<verb>& all_verbs() {
     return verbs;
 }
 
+const std::vector<std::pair<std::string, std::string>>& verb_aliases() {
+    static const std::vector<std::pair<std::string, std::string>> aliases = {
+        {"q", "quit"}, {"h", "help"}, {"?", "help"}};
+    return aliases;
+}
+
 const verb* verb_named(const std::string& name) {
+    std::string full = name;
+    for (const auto& [alias, verb_name] : verb_aliases())
+        if (name == alias) full = verb_name;
     for (const verb& v : all_verbs())
-        if (name == v.name) return &v;
+        if (full == v.name) return &v;
     return nullptr;
 }
 
@@ -28,6 +37,10 @@ bool confirmed(const verb_context& context, const std::string& question) {
     for (char& c : answer)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return answer == "y" || answer == "yes";
+}
+
+void verb_context::stop_point() const {
+    if (stop_signal && stop_signal()) throw verb_stopped();
 }
 
 void need_component(const verb_context& context) {

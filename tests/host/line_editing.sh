@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # A person at the prompt, in a real terminal: typed UTF-8 arrives whole, Tab
-# completes a verb, a playlist name and a word of a check box's caption, the
-# arrow keys edit the line, Ctrl-C abandons the line being typed without
-# ending the session, and a line typed in one session is recalled in the next
-# from the history in the profile folder, even when the output goes elsewhere.
-# Ctrl-C while a script runs stops it; the host saves and exits with 130.
-# fresh asks first, keeps the old files beside the new ones, and Tab offers it
-# only from its third letter. A second host on the profile is turned away and
-# changes nothing. Closing the terminal saves the session, and so does SIGHUP
-# during a script.
+# completes a verb, a playlist name (quoted to read back as the same words)
+# and a word of a check box's caption, the arrow keys edit the line, Ctrl-C
+# abandons the line being typed without ending the session, and a line typed
+# in one session is recalled in the next from the history in the profile
+# folder, even when the output goes elsewhere. Ctrl-C while a command runs
+# stops that command and gives the prompt back. In a locale that is not UTF-8
+# the prompt still reads UTF-8. A history that cannot be kept is said at
+# start; one that cannot be read is kept aside. Ctrl-C while a script runs
+# stops it; the host saves and exits with 130. fresh asks first, keeps the old
+# files beside the new ones, and Tab offers it only from its third letter. A
+# second host on the profile is turned away and changes nothing. Closing the
+# terminal saves the session, and so does SIGHUP during a script.
 #
 #   line_editing.sh HOST LIBRARY WORK_DIR
 #
@@ -56,14 +59,15 @@ enter() {
 }
 
 # A new session of the host in its own terminal, with `more` added to its
-# command line (a pipe, or a script); HOME is a fresh folder so that no
-# personal editor settings take part. The shell around the host ignores
-# Ctrl-C, so that it stays to tell how the host ended.
+# command line (a pipe, a script, another profile) and `locale` as its
+# LC_ALL (C.UTF-8 by default); HOME is a fresh folder so that no personal
+# editor settings take part. The shell around the host ignores Ctrl-C, so
+# that it stays to tell how the host ended.
 start() {
     session=$1
-    local more=${2:-}
+    local more=${2:-} locale=${3:-C.UTF-8}
     terminal new-session -d -s "$session" -x 120 -y 40 \
-        "trap '' INT; HOME='$work/home' '$host' --library '$library' --profile '$work/profile' $more; echo \"[host ended \$?]\"; sleep 30"
+        "trap '' INT; LC_ALL=$locale HOME='$work/home' '$host' --library '$library' --profile '$work/profile' $more; echo \"[host ended \$?]\"; sleep 30"
 }
 
 start first
@@ -81,6 +85,13 @@ enter "new Ölß"
 expect "created 4 Ölß"
 type_then "activate Ca" Tab Enter
 expect "active: 3 Café 🎵"
+# Completion quotes a name so that it reads back as typed.
+enter 'new He said "hi"'
+expect 'created 5 He said "hi"'
+type_then "activate He" Tab
+expect 'quorvel> activate "He said \"hi\""'
+terminal send-keys -t first Enter
+expect 'active: 5 He said "hi"'
 enter "page"
 expect "page Relayvo"
 type_then "click pre" Tab Enter
@@ -89,7 +100,7 @@ expect "1018  check  [x]"
 # saved when it ends.
 type_then "remove 2" C-c
 enter "list"
-expect "playlists: 4"
+expect "playlists: 5"
 enter "quit"
 expect "[host ended 0]"
 [ -s "$work/profile/quorvel-host.history" ] || fail "no history file in the profile folder"
@@ -110,6 +121,42 @@ enter "quit"
 expect "[host ended 0]"
 grep -qF "3 Café 🎵: 0 items" "$work/output.txt" || fail "the names did not come back"
 grep -qF "1018  check  [x]" "$work/output.txt" || fail "the click did not come back"
+
+# Ctrl-C during tracks on a large playlist stops the listing and gives the
+# prompt back; the session goes on, and every track is kept. This profile's
+# history path is a folder, which is said at start.
+tracks=600000
+mkdir -p "$work/large/quorvel-host.history"
+awk -v n=$tracks 'BEGIN {
+    printf "{\"active\": 0, \"playlists\": [{\"name\": \"Large\", \"tracks\": ["
+    for (i = 1; i <= n; i++) printf "%s\"Track %d\"", (i > 1 ? ", " : ""), i
+    print "]}]}"
+}' >"$work/large/playlists.json"
+start large "--profile '$work/large'"
+expect "cannot keep the prompt's history in $work/large/quorvel-host.history"
+expect "quorvel> "
+enter "tracks"
+expect "[ ] Track "
+terminal send-keys -t large C-c
+expect "tracks: stopped"
+enter "list"
+expect "* 1 Large: $tracks items"
+enter "quit"
+expect "[host ended 0]"
+[ "$(grep -c '"Track ' "$work/large/playlists.json")" = $tracks ] || fail "tracks were lost"
+
+# In the C locale the prompt still takes UTF-8, and says so; the history it
+# cannot read is kept aside.
+echo "not a history" >"$work/profile/quorvel-host.history"
+start locale "" C
+expect "not UTF-8; the prompt reads UTF-8 all the same"
+expect "kept aside as quorvel-host.history.damaged"
+enter "new Ünïcødé"
+expect "created 6 Ünïcødé"
+enter "quit"
+expect "[host ended 0]"
+grep -qF '"Ünïcødé"' "$work/profile/playlists.json" || fail "the UTF-8 name was not kept"
+grep -qx "not a history" "$work/profile/quorvel-host.history.damaged" || fail "the history was not kept aside"
 
 # A script that waits for its next line is stopped by Ctrl-C: what it did is saved.
 mkfifo "$work/script"

@@ -9,7 +9,8 @@
 #         -P run_session.cmake
 #
 # Lists are separated by '|', which survives being passed through a test's
-# command line. A script "-" runs the host with no script and no input.
+# command line. A script "-" runs the host with no script and no input; one
+# written "<FILE" is fed to it on standard input instead of named by --script.
 # SEED is copied into the profile as relayvo.cfg before the first run. Paths
 # that differ between machines are replaced by tokens: the library by
 # <library>, the profile by <profile>, and any pair given in SUBSTITUTE.
@@ -51,7 +52,10 @@ foreach(script IN LISTS SCRIPTS)
     # The host runs in the script's folder and is given its bare name, which
     # its error lines then show.
     set(folder "${PROFILE}")
-    if(NOT script STREQUAL "-")
+    set(input /dev/null)
+    if(script MATCHES "^<(.*)")
+        set(input "${CMAKE_MATCH_1}")
+    elseif(NOT script STREQUAL "-")
         get_filename_component(folder "${script}" DIRECTORY)
         get_filename_component(name "${script}" NAME)
         list(APPEND command --script "${name}")
@@ -59,7 +63,7 @@ foreach(script IN LISTS SCRIPTS)
     execute_process(
         COMMAND ${command} ${ARGS}
         WORKING_DIRECTORY "${folder}"
-        INPUT_FILE /dev/null
+        INPUT_FILE "${input}"
         OUTPUT_VARIABLE output
         ERROR_VARIABLE output
         RESULT_VARIABLE code)
