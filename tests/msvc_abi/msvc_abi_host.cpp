@@ -787,8 +787,9 @@ constinit handle_array one_track; // handle 0x77, sent by the rows that run comm
 constexpr guid marker_guid{0x6D61726B, 0x6572, 0x0001, {1, 2, 3, 4, 5, 6, 7, 8}};
 constexpr uint32_t marker = 0xC0DE5107; // an argument the slot ignores
 
-// Each published service's release, add_ref and query, and create_instance of
-// its entry: every one static, answering only `also` besides nothing.
+// A published service's release, add_ref and query, and create_instance of
+// its entry: every one a static object, whose query answers only the class
+// `also` with itself (marker_guid: none).
 bool plain_service_slots(uint32_t entry, service_object* service, const guid& also) {
     return call(app.entries[entry], &service_entry::create_instance) == service &&
            call(service, &service_object::add_ref) == 1 &&
@@ -831,10 +832,9 @@ struct slot_row {
     std::uintptr_t want;
     const char* text;
 };
-#define ROW(slot, want, text, ...)                                                                 \
-    {                                                                                              \
-        slot, [] { return std::uintptr_t(__VA_ARGS__); }, want, text                               \
-    }
+// clang-format off
+#define ROW(slot, want, text, ...) {slot, [] { return std::uintptr_t(__VA_ARGS__); }, want, text}
+// clang-format on
 const char untouched[] = "(untouched)";
 const slot_row slot_table[] = {
     ROW("client_version", 35, nullptr, call(app.client, &component_client::client_version)),
