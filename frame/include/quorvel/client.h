@@ -22,10 +22,11 @@ namespace quorvel {
 class host_api {
 public:
     // Returns the service of class `cls` at zero-based `index`, or null. The
-    // component releases each command source it is given, and each answer of
-    // their query for the extended interface, once it has run a command
-    // through them; it never releases the playlist roster (asked again at each
-    // use) or the active playlist (kept until the library is unloaded).
+    // component releases once each command source it is given, and each
+    // answer of their query for the extended interface, when done with it
+    // (while it runs a host command by guid); it never releases the playlist
+    // roster (asked for again at each use) or the active playlist (asked for
+    // once and kept until the library is unloaded).
     virtual service_object* find_service(const guid& cls, std::uint32_t index) = 0;
 };
 
