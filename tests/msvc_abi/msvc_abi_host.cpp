@@ -72,25 +72,32 @@ uint32_t length_of(const char* text) {
 // One call of a slot as this compiler makes it: through the entry of its
 // member pointer (with single inheritance a plain code address, which reaches
 // the slot through the object's table), the object as `this`, and the
-// arguments as words. The assembly below fills every register a callee must
-// keep with a marker first, and after the call compares them and the stack
+// arguments as words. The assembly below loads a marker into every register a
+// callee must keep, makes the call, and records those registers and the stack
 // pointer: a 32-bit thiscall slot that pops more or fewer arguments than this
 // host pushed moves the stack pointer.
+#if defined(_M_IX86)
+constexpr const char* kept_registers[] = {"ebx", "esi", "edi", "ebp"};
+#else
+constexpr const char* kept_registers[] = {"rbx", "rbp", "rsi", "rdi", "r12", "r13", "r14", "r15"};
+#endif
+constexpr std::uintptr_t kept_count = sizeof kept_registers / sizeof *kept_registers;
+
 struct guarded_call_frame {
     const void* code;
     void* object;
     std::uintptr_t args[5];
     std::uintptr_t count;
-    std::uintptr_t result;     // the slot's return register
-    std::uintptr_t stack;      // the stack pointer before the arguments
-    guarded_call_frame* outer; // of a guarded call the slot's own calls are made in
+    std::uintptr_t result;           // the slot's return register
+    std::uintptr_t stack_before;     // the stack pointer before the arguments
+    std::uintptr_t stack_after;      // and after the call
+    guarded_call_frame* outer;       // of a guarded call the slot's own calls are made in
+    std::uintptr_t kept[kept_count]; // the markers, then the registers after the call
 };
 static_assert(offsetof(guarded_call_frame, count) == 7 * sizeof(void*) &&
-                  offsetof(guarded_call_frame, outer) == 10 * sizeof(void*),
+                  offsetof(guarded_call_frame, kept) == 12 * sizeof(void*),
               "the assembly's offsets");
-// Returns 0 when the stack pointer and the kept registers survived; bit 0
-// set when the stack pointer moved, higher bits for changed registers.
-extern "C" std::uintptr_t guarded_call(guarded_call_frame* frame);
+extern "C" void guarded_call(guarded_call_frame* frame);
 
 #if defined(_M_IX86)
 // cdecl: the frame at [esp + 4]; the arguments pushed last first, `this` in ecx.
@@ -105,7 +112,7 @@ _guarded_call:
     push edi
     mov eax, [esp + 20]
     mov edx, [guarded_frame]
-    mov [eax + 40], edx
+    mov [eax + 44], edx
     mov [guarded_frame], eax
     mov [eax + 36], esp
     mov ecx, [eax + 28]
@@ -116,36 +123,21 @@ guarded_push:
     dec ecx
     jmp guarded_push
 guarded_pushed:
-    mov edx, [eax]
+    mov ebx, [eax + 48]
+    mov esi, [eax + 52]
+    mov edi, [eax + 56]
+    mov ebp, [eax + 60]
     mov ecx, [eax + 4]
-    mov ebx, 0xB0B0B0B0
-    mov esi, 0x5151A5A5
-    mov edi, 0xD1D1D1D1
-    mov ebp, 0xB9B9B9B9
-    call edx
+    call dword ptr [eax]
     mov ecx, [guarded_frame]
     mov [ecx + 32], eax
-    mov edx, [ecx + 40]
+    mov [ecx + 40], esp
+    mov [ecx + 48], ebx
+    mov [ecx + 52], esi
+    mov [ecx + 56], edi
+    mov [ecx + 60], ebp
+    mov edx, [ecx + 44]
     mov [guarded_frame], edx
-    xor eax, eax
-    cmp esp, [ecx + 36]
-    setne al
-    cmp ebx, 0xB0B0B0B0
-    setne dl
-    shl dl, 1
-    or al, dl
-    cmp esi, 0x5151A5A5
-    setne dl
-    shl dl, 2
-    or al, dl
-    cmp edi, 0xD1D1D1D1
-    setne dl
-    shl dl, 3
-    or al, dl
-    cmp ebp, 0xB9B9B9B9
-    setne dl
-    shl dl, 4
-    or al, dl
     mov esp, [ecx + 36]
     pop edi
     pop esi
@@ -176,7 +168,7 @@ guarded_call:
     push r15
     sub rsp, 56
     mov rax, [rip + guarded_frame]
-    mov [rcx + 80], rax
+    mov [rcx + 88], rax
     mov [rip + guarded_frame], rcx
     mov [rcx + 72], rsp
     mov rax, [rcx + 40]
@@ -186,63 +178,30 @@ guarded_call:
     mov rdx, [rcx + 16]
     mov r8, [rcx + 24]
     mov r9, [rcx + 32]
+    mov rbx, [rcx + 96]
+    mov rbp, [rcx + 104]
+    mov rsi, [rcx + 112]
+    mov rdi, [rcx + 120]
+    mov r12, [rcx + 128]
+    mov r13, [rcx + 136]
+    mov r14, [rcx + 144]
+    mov r15, [rcx + 152]
     mov rax, [rcx]
     mov rcx, [rcx + 8]
-    mov rbx, 0xB0B0B0B0B0B0B0B0
-    mov rbp, 0xB9B9B9B9B9B9B9B9
-    mov rsi, 0x5151A5A55151A5A5
-    mov rdi, 0xD1D1D1D1D1D1D1D1
-    mov r12, 0x1212121212121212
-    mov r13, 0x1313131313131313
-    mov r14, 0x1414141414141414
-    mov r15, 0x1515151515151515
     call rax
     mov rcx, [rip + guarded_frame]
     mov [rcx + 64], rax
-    mov rdx, [rcx + 80]
+    mov [rcx + 80], rsp
+    mov [rcx + 96], rbx
+    mov [rcx + 104], rbp
+    mov [rcx + 112], rsi
+    mov [rcx + 120], rdi
+    mov [rcx + 128], r12
+    mov [rcx + 136], r13
+    mov [rcx + 144], r14
+    mov [rcx + 152], r15
+    mov rdx, [rcx + 88]
     mov [rip + guarded_frame], rdx
-    xor eax, eax
-    cmp rsp, [rcx + 72]
-    setne al
-    mov rdx, 0xB0B0B0B0B0B0B0B0
-    cmp rbx, rdx
-    setne dl
-    shl dl, 1
-    or al, dl
-    mov rdx, 0xB9B9B9B9B9B9B9B9
-    cmp rbp, rdx
-    setne dl
-    shl dl, 2
-    or al, dl
-    mov rdx, 0x5151A5A55151A5A5
-    cmp rsi, rdx
-    setne dl
-    shl dl, 3
-    or al, dl
-    mov rdx, 0xD1D1D1D1D1D1D1D1
-    cmp rdi, rdx
-    setne dl
-    shl dl, 4
-    or al, dl
-    mov rdx, 0x1212121212121212
-    cmp r12, rdx
-    setne dl
-    shl dl, 5
-    or al, dl
-    mov rdx, 0x1313131313131313
-    cmp r13, rdx
-    setne dl
-    shl dl, 6
-    or al, dl
-    mov rdx, 0x1414141414141414
-    cmp r14, rdx
-    setne dl
-    shl dl, 7
-    or al, dl
-    mov rdx, 0x1515151515151515
-    cmp r15, rdx
-    setne dl
-    or ah, dl
     mov rsp, [rcx + 72]
     add rsp, 56
     pop r15
@@ -294,13 +253,21 @@ template <class Member>
 std::uintptr_t guarded(Member slot, const void* object, const std::uintptr_t* args,
                        std::uintptr_t count) {
     static_assert(sizeof slot == sizeof(void*), "with single inheritance a member pointer is code");
-    guarded_call_frame frame{nullptr, const_cast<void*>(object), {}, count, 0, 0, nullptr};
+    guarded_call_frame frame{nullptr, const_cast<void*>(object), {}, count, 0, 0, 0, nullptr, {}};
     __builtin_memcpy(&frame.code, &slot, sizeof slot);
     for (std::uintptr_t i = 0; i < count; ++i)
         frame.args[i] = args[i];
-    std::uintptr_t lost = guarded_call(&frame);
-    if (lost & 1) fail(current_slot, "the stack pointer moved across the call");
-    if (lost) fail(current_slot, "a register the callee must keep changed");
+    const auto marker = [](std::uintptr_t i) { return std::uintptr_t(0x6B6570746B657070ull) + i; };
+    for (std::uintptr_t i = 0; i < kept_count; ++i)
+        frame.kept[i] = marker(i);
+    guarded_call(&frame);
+    if (frame.stack_after != frame.stack_before)
+        fail(current_slot, "the stack pointer moved across the call");
+    for (std::uintptr_t i = 0; i < kept_count; ++i)
+        if (frame.kept[i] != marker(i)) {
+            printf("%s, which a callee keeps, changed across the call\n", kept_registers[i]);
+            fail(current_slot);
+        }
     return frame.result;
 }
 
