@@ -18,6 +18,7 @@ std::int32_t active_index() {
 } // namespace
 
 quorvel::service_object* playlist_commands::query(const quorvel::guid& cls) {
+    check_host_thread();
     if (!(cls == quorvel::command_source_ext) && !(cls == quorvel::command_source_class))
         return nullptr;
     add_ref();
@@ -26,26 +27,31 @@ quorvel::service_object* playlist_commands::query(const quorvel::guid& cls) {
 
 bool playlist_commands::display_text(std::uint32_t index, quorvel::handle_list& handles,
                                      quorvel::text_buffer& out, std::uint32_t& flags) {
+    check_host_thread();
     return display_text_for(index, handles, out, flags, quorvel::caller_none);
 }
 
 void playlist_commands::execute(std::uint32_t index, quorvel::handle_list& handles) {
+    check_host_thread();
     execute_for(index, handles, quorvel::caller_none);
 }
 
 bool playlist_commands::display_text_for(std::uint32_t index, quorvel::handle_list& handles,
                                          quorvel::text_buffer& out, std::uint32_t& flags,
                                          const quorvel::guid& caller) {
+    check_host_thread();
     return handles.count() != 0 && display_step(index, handles, out, flags, caller);
 }
 
 void playlist_commands::execute_for(std::uint32_t index, quorvel::handle_list& handles,
                                     const quorvel::guid& caller) {
+    check_host_thread();
     if (handles.count() != 0) execute_step(index, handles, caller);
 }
 
 void playlist_commands::execute_step(std::uint32_t index, quorvel::handle_list& handles,
                                      const quorvel::guid& caller) {
+    check_host_thread();
     if (handles.count() == 0 || index >= command_count()) return;
     bool moving = move_files.on() && caller == quorvel::caller_playlist_view;
     // The source is the active playlist until the target is activated; its
@@ -66,14 +72,17 @@ void playlist_commands::execute_step(std::uint32_t index, quorvel::handle_list& 
 }
 
 std::uint32_t index_commands::default_state(std::uint32_t) {
+    check_host_thread();
     return force_on.on() ? quorvel::state_forced_on : quorvel::state_on;
 }
 
 std::uint32_t index_commands::command_count() {
+    check_host_thread();
     return table_.label_count();
 }
 
 void index_commands::command_path(std::uint32_t index, quorvel::text_buffer& out) {
+    check_host_thread();
     text_buffer name = format_text("%s/Playlist %04u", command_group(), index);
     out.assign(name.text(), quorvel::unbounded);
 }
@@ -81,6 +90,7 @@ void index_commands::command_path(std::uint32_t index, quorvel::text_buffer& out
 bool index_commands::display_step(std::uint32_t index, quorvel::handle_list&,
                                   quorvel::text_buffer& out, std::uint32_t&,
                                   const quorvel::guid& caller) {
+    check_host_thread();
     if (caller == quorvel::caller_playlist_view) {
         quorvel::playlist_roster* r = roster();
         if (r && static_cast<std::uint32_t>(r->active_index()) == index) return false;
@@ -91,10 +101,12 @@ bool index_commands::display_step(std::uint32_t index, quorvel::handle_list&,
 }
 
 std::uint32_t name_commands::command_count() {
+    check_host_thread();
     return table_.path_count();
 }
 
 void name_commands::command_path(std::uint32_t index, quorvel::text_buffer& out) {
+    check_host_thread();
     if (index < table_.path_count()) out.assign(table_.path(index), quorvel::unbounded);
 }
 

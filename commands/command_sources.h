@@ -4,6 +4,7 @@
 #pragma once
 
 #include "commands/entry_table.h"
+#include "frame/host_thread.h"
 #include "quorvel/commands.h"
 
 namespace relayvo {
@@ -15,16 +16,31 @@ public:
     // Offers the commands of `table`'s playlists.
     explicit playlist_commands(entry_table& table) : table_(table) {}
 
-    int release() override { return 1; }
-    int add_ref() override { return 1; }
+    int release() override {
+        check_host_thread();
+        return 1;
+    }
+    int add_ref() override {
+        check_host_thread();
+        return 1;
+    }
     // Answers the command_source class and command_source_ext with itself.
     quorvel::service_object* query(const quorvel::guid& cls) override;
-    std::uint32_t menu_kind() override { return quorvel::menu_context; }
+    std::uint32_t menu_kind() override {
+        check_host_thread();
+        return quorvel::menu_context;
+    }
     bool display_text(std::uint32_t index, quorvel::handle_list& handles, quorvel::text_buffer& out,
                       std::uint32_t& flags) override;
     void execute(std::uint32_t index, quorvel::handle_list& handles) override;
-    bool unnamed_10(std::uint32_t, quorvel::text_buffer&) override { return false; }
-    std::uint32_t unnamed_11(std::uint32_t) override { return 0; }
+    bool unnamed_10(std::uint32_t, quorvel::text_buffer&) override {
+        check_host_thread();
+        return false;
+    }
+    std::uint32_t unnamed_11(std::uint32_t) override {
+        check_host_thread();
+        return 0;
+    }
     // Hides every command when no track is selected.
     bool display_text_for(std::uint32_t index, quorvel::handle_list& handles,
                           quorvel::text_buffer& out, std::uint32_t& flags,
@@ -33,8 +49,14 @@ public:
     void execute_for(std::uint32_t index, quorvel::handle_list& handles,
                      const quorvel::guid& caller) override;
     // No command has a guid, so none can be run by guid.
-    bool command_guid(std::uint32_t, quorvel::guid&) override { return false; }
-    bool unnamed_15(std::uint32_t, quorvel::text_buffer&) override { return false; }
+    bool command_guid(std::uint32_t, quorvel::guid&) override {
+        check_host_thread();
+        return false;
+    }
+    bool unnamed_15(std::uint32_t, quorvel::text_buffer&) override {
+        check_host_thread();
+        return false;
+    }
     // Sends the tracks to the playlist of command `index`; from the playlist
     // view with move_files on, takes them out of their playlist first. While
     // labels show counts, the labels of the playlists it changed follow.
@@ -62,12 +84,16 @@ public:
 class name_commands final : public playlist_commands {
 public:
     using playlist_commands::playlist_commands;
-    std::uint32_t default_state(std::uint32_t) override { return quorvel::state_off; }
+    std::uint32_t default_state(std::uint32_t) override {
+        check_host_thread();
+        return quorvel::state_off;
+    }
     std::uint32_t command_count() override;
     void command_path(std::uint32_t index, quorvel::text_buffer& out) override;
     // Never shown in a menu.
     bool display_step(std::uint32_t, quorvel::handle_list&, quorvel::text_buffer&, std::uint32_t&,
                       const quorvel::guid&) override {
+        check_host_thread();
         return false;
     }
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "commands/entry_table.h"
+#include "frame/host_thread.h"
 #include "frame/registry.h"
 #include "quorvel/commands.h"
 
@@ -13,8 +14,8 @@ public:
     // Reports every event to `table`.
     explicit playlist_watcher(entry_table& table) : table_(table) {}
 
-    void unnamed_4(std::uint32_t, std::uint32_t) override {}
-    void unnamed_5(std::uint32_t, std::uint32_t) override {}
+    void unnamed_4(std::uint32_t, std::uint32_t) override { check_host_thread(); }
+    void unnamed_5(std::uint32_t, std::uint32_t) override { check_host_thread(); }
     // Rebuilds the table.
     void on_playlist_list_changed(std::uint32_t, std::uint32_t) override;
     // Counts one more playlist and rebuilds.
@@ -23,7 +24,9 @@ public:
     void on_playlist_removed(std::uint32_t) override;
     // Patches the one playlist's texts.
     void on_playlist_renamed(std::uint32_t index, const char* new_name) override;
-    void unnamed_10(std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) override {}
+    void unnamed_10(std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) override {
+        check_host_thread();
+    }
 
 private:
     entry_table& table_;

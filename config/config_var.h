@@ -35,7 +35,8 @@ protected:
 // The most recently constructed variable; the list runs back to the first one.
 extern config_var* config_var_list;
 
-// A flag: 4 bytes, little-endian. Readers treat any non-zero value as on.
+// A signed 32-bit integer: 4 bytes, little-endian. Every one the component
+// has is used as a switch, which on() reads: any non-zero value is on.
 class config_int final : public config_var {
 public:
     config_int(const char* key_text, std::int32_t initial) : config_var(key_text), value(initial) {}

@@ -1,6 +1,7 @@
 // The component_client the export hands to the host, and the module texts it keeps.
 #pragma once
 
+#include "frame/host_thread.h"
 #include "quorvel/client.h"
 #include "text/owned_text.h"
 
@@ -29,13 +30,16 @@ class client_object final : public quorvel::component_client {
 public:
     explicit constexpr client_object(configuration_blob blob) : blob_(blob) {}
 
-    std::int32_t client_version() override { return quorvel::client_interface_version; }
+    std::int32_t client_version() override {
+        check_host_thread();
+        return quorvel::client_interface_version;
+    }
     quorvel::service_entry* first_service_entry() override;
     void save_configuration(quorvel::config_sink& sink) override;
     void load_configuration(const void* data, std::uint32_t length) override;
-    void reset_configuration() override {}
+    void reset_configuration() override { check_host_thread(); }
     void set_module_location(const char* location, const char* module_name) override;
-    void set_services_ready(bool) override {}
+    void set_services_ready(bool) override { check_host_thread(); }
 
 private:
     configuration_blob blob_;

@@ -1,9 +1,11 @@
 // The library's one export, and its load routine on Windows.
 #include "frame/client_object.h"
 #include "frame/host.h"
+#include "frame/host_thread.h"
 
 quorvel::component_client* quorvel_get_interface(quorvel::host_api* api,
                                                  quorvel::module_handle module) {
+    relayvo::record_host_thread();
     relayvo::connect_host(api, module);
     return &relayvo::client;
 }

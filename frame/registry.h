@@ -2,6 +2,7 @@
 // the client's first entry.
 #pragma once
 
+#include "frame/host_thread.h"
 #include "quorvel/service.h"
 
 #include <utility>
@@ -13,9 +14,18 @@ namespace relayvo {
 template <class Interface>
 class static_service : public Interface {
 public:
-    int release() override { return 1; }
-    int add_ref() override { return 1; }
-    quorvel::service_object* query(const quorvel::guid&) override { return nullptr; }
+    int release() override {
+        check_host_thread();
+        return 1;
+    }
+    int add_ref() override {
+        check_host_thread();
+        return 1;
+    }
+    quorvel::service_object* query(const quorvel::guid&) override {
+        check_host_thread();
+        return nullptr;
+    }
 };
 
 // Puts `entry` at the head of the published list.
@@ -36,6 +46,7 @@ public:
         link_in(*this);
     }
     quorvel::service_object* create_instance() override {
+        check_host_thread();
         service.add_ref();
         return &service;
     }

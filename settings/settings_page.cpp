@@ -83,14 +83,17 @@ bool notifies(HWND dialog, WPARAM wparam, HWND sender, int id, WORD code) {
 } // namespace
 
 HWND settings_page::create_window(HWND parent) {
+    check_host_thread();
     return uCreateDialog(module(), IDD_SETTINGS, parent, settings_dialog_proc, 0);
 }
 
 const char* settings_page::page_name() {
+    check_host_thread();
     return component_name_text;
 }
 
 INT_PTR CALLBACK settings_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    check_host_thread();
     HWND sender = reinterpret_cast<HWND>(lparam);
     if (message == WM_INITDIALOG) {
         initialise(dialog);

@@ -2,6 +2,7 @@
 // controls to the configuration variables.
 #pragma once
 
+#include "frame/host_thread.h"
 #include "frame/registry.h"
 #include "quorvel/settings_page.h"
 #include "utf8api/windows_types.h"
@@ -16,7 +17,10 @@ public:
     // A new page window from the dialog template; the page does not keep it.
     HWND create_window(HWND parent) override;
     const char* page_name() override;
-    const char* parent_name() override { return settings_parent_name; }
+    const char* parent_name() override {
+        check_host_thread();
+        return settings_parent_name;
+    }
 };
 
 // Shows the variables on WM_INITDIALOG, writing none and rebuilding nothing,

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 
 class client_test : public ::testing::Test {
@@ -22,6 +24,18 @@ TEST_F(client_test, version_is_35_before_and_after_the_entry_point) {
     quorvel::component_client* client = quorvel_get_interface(&host, nullptr);
     ASSERT_NE(client, nullptr);
     EXPECT_EQ(client->client_version(), 35);
+}
+
+// Once the export has named the host's thread, builds with assertions stop at
+// an entry reached from another; release builds let it through.
+TEST_F(client_test, entries_called_from_another_thread_stop_a_build_with_assertions) {
+    testing_support::fake_host host;
+    EXPECT_DEBUG_DEATH(
+        {
+            quorvel_get_interface(&host, nullptr);
+            std::thread([] { relayvo::client.reset_configuration(); }).join();
+        },
+        "host's thread");
 }
 
 TEST_F(client_test, entry_point_stores_host_and_module_and_returns_the_one_client) {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -28,12 +30,16 @@ std::vector<quorvel::service_entry*> published_entries() {
     return list;
 }
 
-// The entry publishes a `Service` embedded in itself.
-template <class Service>
-void expect_embeds(quorvel::service_entry* entry) {
-    auto* published = dynamic_cast<relayvo::published<Service>*>(entry);
-    ASSERT_NE(published, nullptr);
-    EXPECT_EQ(entry->create_instance(), static_cast<quorvel::service_object*>(&published->service));
+// The entry publishes a `Service` embedded in itself: the instance lies where
+// a published<Service> holds it and shares the operation table of a `Service`
+// made from `args` (the component has no type information to ask).
+template <class Service, class... Args>
+void expect_embeds(quorvel::service_entry* entry, Args&&... args) {
+    auto* published = static_cast<relayvo::published<Service>*>(entry);
+    quorvel::service_object* instance = entry->create_instance();
+    ASSERT_EQ(instance, static_cast<quorvel::service_object*>(&published->service));
+    Service same_kind(std::forward<Args>(args)...);
+    EXPECT_EQ(std::memcmp(instance, &same_kind, sizeof(void*)), 0) << "another service's table";
 }
 
 TEST(registry_test, list_holds_five_services_most_recent_first) {
@@ -44,10 +50,10 @@ TEST(registry_test, list_holds_five_services_most_recent_first) {
     EXPECT_EQ(list[2]->class_guid, commands_class);
     EXPECT_EQ(list[3]->class_guid, commands_class);
     EXPECT_EQ(list[4]->class_guid, version_class);
-    expect_embeds<relayvo::playlist_watcher>(list[0]);
-    expect_embeds<relayvo::name_commands>(list[2]);
-    expect_embeds<relayvo::index_commands>(list[3]);
-    expect_embeds<relayvo::version_record>(list[4]);
+    expect_embeds<relayvo::playlist_watcher>(list[0], relayvo::entries);
+    expect_embeds<relayvo::name_commands>(list[2], relayvo::entries);
+    expect_embeds<relayvo::index_commands>(list[3], relayvo::entries);
+    expect_embeds<relayvo::version_record>(list[4], "", "", "");
 }
 
 TEST(registry_test, create_instance_gives_the_same_uncounted_object) {

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
+#include <type_traits>
 
 namespace quorvel {
 namespace {
@@ -59,6 +60,14 @@ std::uint32_t slot_count() {
     return slot_of(&extended<Interface>::one_more) - 1;
 }
 
+// Takes the address of a member that has one declaration only: with an
+// overload the name is a set, and the call does not compile. The other
+// compiler would order overloaded slots by name, not as declared.
+template <class Member>
+constexpr bool declared_once(Member) {
+    return true;
+}
+
 struct slot_row {
     const char* operation;
     std::uint32_t declared; // where the header puts it
@@ -68,11 +77,14 @@ struct slot_row {
 // `Interface::operation`, at slot `number` with the type `Signature` in the contract.
 // clang-format off
 #define SLOT(Interface, operation, number, /* Signature */...) \
-    slot_row{#operation, slot<__VA_ARGS__>(&Interface::operation), number}
+    (declared_once(&Interface::operation), \
+     slot_row{#operation, slot<__VA_ARGS__>(&Interface::operation), number})
 // clang-format on
 
 template <class Interface>
 void expect_slots(std::uint32_t count, std::initializer_list<slot_row> rows) {
+    static_assert(!std::has_virtual_destructor_v<Interface>,
+                  "a virtual destructor takes two slots here and one in the other compiler");
     EXPECT_EQ(slot_count<Interface>(), count) << "number of slots";
     for (const slot_row& row : rows)
         EXPECT_EQ(row.declared, row.expected) << row.operation;

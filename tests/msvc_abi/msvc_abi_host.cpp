@@ -2,8 +2,10 @@
 // clang in the Microsoft mode (thiscall on 32-bit x86, Microsoft's vtable
 // layout, its way of passing bool, references and guids), freestanding, and
 // linked by lld-link against MinGW's import libraries. It loads the DLL it is
-// given and drives it as the player does, checking every result it sees; at
-// the first wrong one it names it and exits 1.
+// given and drives it as the player does, checking every result it sees, then
+// calls every slot of every interface the component implements once more
+// through a guard that also checks its own stack pointer and the registers a
+// callee must keep; at the first wrong result it names it and exits 1.
 //
 //   msvc_abi_host PATH\relayvo.dll
 #include "quorvel/client.h"
@@ -65,6 +67,230 @@ uint32_t length_of(const char* text) {
     while (text[n])
         ++n;
     return n;
+}
+
+// One call of a slot as this compiler makes it: through the entry of its
+// member pointer (with single inheritance a plain code address, which reaches
+// the slot through the object's table), the object as `this`, and the
+// arguments as words. The assembly below loads a marker into every register a
+// callee must keep, makes the call, and records those registers and the stack
+// pointer: a 32-bit thiscall slot that pops more or fewer arguments than this
+// host pushed moves the stack pointer.
+#if defined(_M_IX86)
+constexpr const char* kept_registers[] = {"ebx", "esi", "edi", "ebp"};
+#else
+constexpr const char* kept_registers[] = {"rbx", "rbp", "rsi", "rdi", "r12", "r13", "r14", "r15"};
+#endif
+constexpr std::uintptr_t kept_count = sizeof kept_registers / sizeof *kept_registers;
+
+struct guarded_call_frame {
+    const void* code;
+    void* object;
+    std::uintptr_t args[5];
+    std::uintptr_t count;
+    std::uintptr_t result;           // the slot's return register
+    std::uintptr_t stack_before;     // the stack pointer before the arguments
+    std::uintptr_t stack_after;      // and after the call
+    guarded_call_frame* outer;       // of a guarded call the slot's own calls are made in
+    std::uintptr_t kept[kept_count]; // the markers, then the registers after the call
+};
+static_assert(offsetof(guarded_call_frame, count) == 7 * sizeof(void*) &&
+                  offsetof(guarded_call_frame, kept) == 12 * sizeof(void*),
+              "the assembly's offsets");
+extern "C" void guarded_call(guarded_call_frame* frame);
+
+#if defined(_M_IX86)
+// cdecl: the frame at [esp + 4]; the arguments pushed last first, `this` in ecx.
+asm(R"(
+    .intel_syntax noprefix
+    .text
+    .globl _guarded_call
+_guarded_call:
+    push ebp
+    push ebx
+    push esi
+    push edi
+    mov eax, [esp + 20]
+    mov edx, [guarded_frame]
+    mov [eax + 44], edx
+    mov [guarded_frame], eax
+    mov [eax + 36], esp
+    mov ecx, [eax + 28]
+guarded_push:
+    test ecx, ecx
+    jz guarded_pushed
+    push dword ptr [eax + 4 + 4 * ecx]
+    dec ecx
+    jmp guarded_push
+guarded_pushed:
+    mov ebx, [eax + 48]
+    mov esi, [eax + 52]
+    mov edi, [eax + 56]
+    mov ebp, [eax + 60]
+    mov ecx, [eax + 4]
+    call dword ptr [eax]
+    mov ecx, [guarded_frame]
+    mov [ecx + 32], eax
+    mov [ecx + 40], esp
+    mov [ecx + 48], ebx
+    mov [ecx + 52], esi
+    mov [ecx + 56], edi
+    mov [ecx + 60], ebp
+    mov edx, [ecx + 44]
+    mov [guarded_frame], edx
+    mov esp, [ecx + 36]
+    pop edi
+    pop esi
+    pop ebx
+    pop ebp
+    ret
+    .data
+guarded_frame:
+    .long 0
+    .text
+    .att_syntax
+)");
+#else
+// The frame in rcx; `this` in rcx, the arguments in rdx, r8, r9, then on the
+// stack above the 32 bytes of home space, which stays 16-byte aligned.
+asm(R"(
+    .intel_syntax noprefix
+    .text
+    .globl guarded_call
+guarded_call:
+    push rbp
+    push rbx
+    push rsi
+    push rdi
+    push r12
+    push r13
+    push r14
+    push r15
+    sub rsp, 56
+    mov rax, [rip + guarded_frame]
+    mov [rcx + 88], rax
+    mov [rip + guarded_frame], rcx
+    mov [rcx + 72], rsp
+    mov rax, [rcx + 40]
+    mov [rsp + 32], rax
+    mov rax, [rcx + 48]
+    mov [rsp + 40], rax
+    mov rdx, [rcx + 16]
+    mov r8, [rcx + 24]
+    mov r9, [rcx + 32]
+    mov rbx, [rcx + 96]
+    mov rbp, [rcx + 104]
+    mov rsi, [rcx + 112]
+    mov rdi, [rcx + 120]
+    mov r12, [rcx + 128]
+    mov r13, [rcx + 136]
+    mov r14, [rcx + 144]
+    mov r15, [rcx + 152]
+    mov rax, [rcx]
+    mov rcx, [rcx + 8]
+    call rax
+    mov rcx, [rip + guarded_frame]
+    mov [rcx + 64], rax
+    mov [rcx + 80], rsp
+    mov [rcx + 96], rbx
+    mov [rcx + 104], rbp
+    mov [rcx + 112], rsi
+    mov [rcx + 120], rdi
+    mov [rcx + 128], r12
+    mov [rcx + 136], r13
+    mov [rcx + 144], r14
+    mov [rcx + 152], r15
+    mov rdx, [rcx + 88]
+    mov [rip + guarded_frame], rdx
+    mov rsp, [rcx + 72]
+    add rsp, 56
+    pop r15
+    pop r14
+    pop r13
+    pop r12
+    pop rdi
+    pop rsi
+    pop rbx
+    pop rbp
+    ret
+    .data
+guarded_frame:
+    .quad 0
+    .text
+    .att_syntax
+)");
+#endif
+
+// The row of the slot table being run, named by the guard when a call fails.
+const char* current_slot = "a call of the scenario";
+
+// A slot's argument as the word this compiler passes: a reference as its
+// address, anything else as its value.
+template <class Parameter, class Argument>
+std::uintptr_t word(Argument&& argument) {
+    if constexpr (__is_reference(Parameter))
+        return reinterpret_cast<std::uintptr_t>(&argument);
+    else if constexpr (__is_pointer(Parameter))
+        return reinterpret_cast<std::uintptr_t>(argument);
+    else
+        return static_cast<std::uintptr_t>(static_cast<Parameter>(argument));
+}
+
+// The slot's result from its return register: a bool is its low byte.
+template <class Result>
+Result result_of(std::uintptr_t raw) {
+    if constexpr (__is_same(Result, void))
+        return;
+    else if constexpr (__is_same(Result, bool))
+        return static_cast<uint8_t>(raw) != 0;
+    else if constexpr (__is_pointer(Result))
+        return reinterpret_cast<Result>(raw);
+    else
+        return static_cast<Result>(raw);
+}
+
+template <class Member>
+std::uintptr_t guarded(Member slot, const void* object, const std::uintptr_t* args,
+                       std::uintptr_t count) {
+    static_assert(sizeof slot == sizeof(void*), "with single inheritance a member pointer is code");
+    guarded_call_frame frame{nullptr, const_cast<void*>(object), {}, count, 0, 0, 0, nullptr, {}};
+    __builtin_memcpy(&frame.code, &slot, sizeof slot);
+    for (std::uintptr_t i = 0; i < count; ++i)
+        frame.args[i] = args[i];
+    const auto marker = [](std::uintptr_t i) { return std::uintptr_t(0x6B6570746B657070ull) + i; };
+    for (std::uintptr_t i = 0; i < kept_count; ++i)
+        frame.kept[i] = marker(i);
+    guarded_call(&frame);
+    if (frame.stack_after != frame.stack_before)
+        fail(current_slot, "the stack pointer moved across the call");
+    for (std::uintptr_t i = 0; i < kept_count; ++i)
+        if (frame.kept[i] != marker(i)) {
+            printf("%s, which a callee keeps, changed across the call\n", kept_registers[i]);
+            fail(current_slot);
+        }
+    return frame.result;
+}
+
+// `object->*slot(args...)` through the guard, for a slot of `Result (Parameters...)`.
+template <class Result, class... Parameters, class Member, class... Arguments>
+Result call_slot(const void* object, Member slot, Arguments&&... args) {
+    static_assert(sizeof...(Parameters) == sizeof...(Arguments) && sizeof...(Arguments) <= 5);
+    const std::uintptr_t words[] = {word<Parameters>(args)..., 0};
+    return result_of<Result>(guarded(slot, object, words, sizeof...(Arguments)));
+}
+template <class Result, class Class, class... Parameters, class... Arguments>
+Result call(Class* object, Result (Class::*slot)(Parameters...), Arguments&&... args) {
+    return call_slot<Result, Parameters...>(object, slot, args...);
+}
+template <class Result, class Class, class... Parameters, class... Arguments>
+Result call(const Class* object, Result (Class::*slot)(Parameters...) const, Arguments&&... args) {
+    return call_slot<Result, Parameters...>(object, slot, args...);
+}
+
+// A frame of the host's for a page, as its preferences dialog.
+HWND open_frame() {
+    constexpr DWORD ws_popup = 0x80000000;
+    return CreateWindowExA(0, "STATIC", "Preferences", ws_popup, 0, 0, 480, 360, 0, 0, 0, 0);
 }
 
 // The host's text buffer, which the component fills.
@@ -243,9 +469,9 @@ private:
     // The items a mask of the component leaves, asked through its interface.
     struct keep_unmasked final : index_mask {
         explicit keep_unmasked(const index_mask& mask) : mask(mask) {}
-        bool get(uint32_t index) const override { return !mask.get(index); }
+        bool get(uint32_t index) const override { return !call(&mask, &index_mask::get, index); }
         uint32_t find(bool value, uint32_t start, uint32_t count) const override {
-            return mask.find(!value, start, count);
+            return call(&mask, &index_mask::find, !value, start, count);
         }
         const index_mask& mask;
     };
@@ -315,6 +541,7 @@ struct component {
     command_source* by_name;
     command_source* by_index;
     version_info* version;
+    service_entry* entries[5]; // of the watcher, the page, the sources, the version record
 
     void load(const bytes& blob) { client->load_configuration(blob.data, blob.size); }
     bytes saved() {
@@ -337,11 +564,13 @@ component connect(const char* path) {
     const guid* const classes[] = {&playlist_watcher_class, &settings_page_class,
                                    &command_source_class, &command_source_class,
                                    &version_info_class};
+    service_entry* entries[5] = {};
     service_object* services[5] = {};
     uint32_t count = 0;
     for (service_entry* e = client->first_service_entry(); e; e = e->next, ++count) {
         check(count < 5 && e->class_guid == *classes[count],
               "the list is the watcher, the page, two command sources, the version record");
+        entries[count] = e;
         services[count] = e->create_instance();
         check(services[count] && e->create_instance() == services[count] &&
                   services[count]->add_ref() == 1 && services[count]->release() == 1,
@@ -355,7 +584,8 @@ component connect(const char* path) {
             static_cast<settings_page*>(services[1]),
             by_name,
             static_cast<command_source*>(services[3]),
-            static_cast<version_info*>(services[4])};
+            static_cast<version_info*>(services[4]),
+            {entries[0], entries[1], entries[2], entries[3], entries[4]}};
 }
 
 void check_version_record(component& c) {
@@ -490,8 +720,7 @@ void check_sends(component& c) {
 void check_page(component& c, const bytes& all_on) {
     check_text(c.page->page_name(), "Relayvo", "the page's name");
     check_text(c.page->parent_name(), "Components", "the page's branch");
-    constexpr DWORD ws_popup = 0x80000000;
-    HWND frame = CreateWindowExA(0, "STATIC", "Preferences", ws_popup, 0, 0, 480, 360, 0, 0, 0, 0);
+    HWND frame = open_frame();
     HWND page = c.page->create_window(frame);
     check(frame && page, "the page opens under the host's frame");
     int controls = uHeadlessControlCount(page);
@@ -514,6 +743,193 @@ void check_page(component& c, const bytes& all_on) {
     DestroyWindow(frame);
 }
 
+// What the slot table works with: the component, the configuration it holds,
+// the host's text buffer each row may fill, and the lists it sends.
+component app;
+bytes all_on;
+bytes sink;
+fixed_text out;
+uint32_t flags = 0;
+constinit handle_array one_track; // handle 0x77, sent by the rows that run commands
+constexpr guid marker_guid{0x6D61726B, 0x6572, 0x0001, {1, 2, 3, 4, 5, 6, 7, 8}};
+constexpr uint32_t marker = 0xC0DE5107; // an argument the slot ignores
+
+// A published service's release, add_ref and query, and create_instance of
+// its entry: every one a static object, whose query answers only the class
+// `also` with itself (marker_guid: none).
+bool plain_service_slots(uint32_t entry, service_object* service, const guid& also) {
+    return call(app.entries[entry], &service_entry::create_instance) == service &&
+           call(service, &service_object::add_ref) == 1 &&
+           call(service, &service_object::release) == 1 &&
+           call(service, &service_object::query, marker_guid) == nullptr &&
+           call(service, &service_object::query, also) == (also == marker_guid ? nullptr : service);
+}
+// The playlist that holds only the track the rows send, as the host sees it.
+bool holds_the_track(uint32_t index) {
+    const handle_array& items = playlists[index].items;
+    return items.size == 1 && items.items[0] == one_track.items[0];
+}
+// The source answers that no command has a guid, and leaves the one given alone.
+bool guidless(command_source* source) {
+    guid got = marker_guid;
+    return !call(source, &command_source::command_guid, marker, got) && got == marker_guid;
+}
+// A page opens under a frame of the host's, which then closes both.
+bool opens_and_closes_a_page() {
+    HWND frame = open_frame();
+    HWND page = call(app.page, &settings_page::create_window, frame);
+    bool opened = frame && page;
+    DestroyWindow(page);
+    DestroyWindow(frame);
+    return opened;
+}
+// A text the component returns rather than assigns, copied into `out`.
+bool returned_text(const char* text) {
+    out.assign(text, unbounded);
+    return text != nullptr;
+}
+
+// Every slot of every interface the component implements, through the guard,
+// in an order whose results are known: after the scenario above, with every
+// option on, playlists 1. Inbox and 2. Cool Jazz and 3. Rock of two tracks
+// each. `text` is what `out` holds after the row; null leaves it untouched.
+struct slot_row {
+    const char* slot;
+    std::uintptr_t (*run)();
+    std::uintptr_t want;
+    const char* text;
+};
+// clang-format off
+#define ROW(slot, want, text, ...) {slot, [] { return std::uintptr_t(__VA_ARGS__); }, want, text}
+// clang-format on
+const char untouched[] = "(untouched)";
+const slot_row slot_table[] = {
+    ROW("client_version", 35, nullptr, call(app.client, &component_client::client_version)),
+    ROW("first_service_entry", 1, nullptr,
+        call(app.client, &component_client::first_service_entry) == app.entries[0]),
+    ROW("save_configuration", 1, nullptr,
+        (sink = bytes(), call(app.client, &component_client::save_configuration, sink),
+         sink == all_on)),
+    ROW("load_configuration", 1, nullptr,
+        (call(app.client, &component_client::load_configuration, all_on.data, all_on.size),
+         app.saved() == all_on)),
+    ROW("reset_configuration", 1, nullptr,
+        (call(app.client, &component_client::reset_configuration), app.saved() == all_on)),
+    ROW("set_module_location", 1, "relayvo marker",
+        (call(app.client, &component_client::set_module_location, "C:\\marker", "relayvo marker"),
+         app.version->module_name(out), true)),
+    ROW("set_services_ready", 0, nullptr,
+        (call(app.client, &component_client::set_services_ready, true), 0)),
+
+    ROW("the watcher's service slots", 1, nullptr,
+        plain_service_slots(0, app.watcher, marker_guid)),
+    ROW("the page's service slots", 1, nullptr, plain_service_slots(1, app.page, marker_guid)),
+    ROW("the by-name source's service slots", 1, nullptr,
+        plain_service_slots(2, app.by_name, command_source_ext)),
+    ROW("the by-index source's service slots", 1, nullptr,
+        plain_service_slots(3, app.by_index, command_source_class)),
+    ROW("the version record's service slots", 1, nullptr,
+        plain_service_slots(4, app.version, marker_guid)),
+
+    ROW("module_name", 0, "relayvo marker",
+        (call(app.version, &version_info::module_name, out), 0)),
+    ROW("component_name", 0, "Relayvo", (call(app.version, &version_info::component_name, out), 0)),
+    ROW("component_version", 0, RELAYVO_VERSION,
+        (call(app.version, &version_info::component_version, out), 0)),
+    ROW("about_text", 0, "Allows you to send items to p",
+        (call(app.version, &version_info::about_text, out), out.truncate(29), 0)),
+
+    ROW("create_window", 1, nullptr, opens_and_closes_a_page()),
+    ROW("page_name", 1, "Relayvo", returned_text(call(app.page, &settings_page::page_name))),
+    ROW("parent_name", 1, "Components", returned_text(call(app.page, &settings_page::parent_name))),
+
+    ROW("default_state", state_forced_on, nullptr,
+        call(app.by_index, &command_source::default_state, marker)),
+    ROW("default_state (by name)", state_off, nullptr,
+        call(app.by_name, &command_source::default_state, marker)),
+    ROW("menu_kind", menu_context, nullptr, call(app.by_index, &command_source::menu_kind)),
+    ROW("menu_kind (by name)", menu_context, nullptr,
+        call(app.by_name, &command_source::menu_kind)),
+    ROW("command_count", 3, nullptr, call(app.by_index, &command_source::command_count)),
+    ROW("command_count (by name)", 3, nullptr, call(app.by_name, &command_source::command_count)),
+    ROW("command_path", 0, GROUP "/Playlist 0001",
+        (call(app.by_index, &command_source::command_path, 1, out), 0)),
+    ROW("command_path (by name)", 0, GROUP "/Cool Jazz",
+        (call(app.by_name, &command_source::command_path, 1, out), 0)),
+    ROW("display_text", 1, "2. Cool Jazz (2)",
+        call(app.by_index, &command_source::display_text, 1, selection, out, flags)),
+    ROW("display_text (by name)", 0, nullptr,
+        call(app.by_name, &command_source::display_text, 1, selection, out, flags)),
+    ROW("execute", 1, nullptr,
+        (call(app.by_index, &command_source::execute, 0, one_track), holds_the_track(0))),
+    ROW("execute (by name)", 1, nullptr,
+        (call(app.by_name, &command_source::execute, 1, one_track), holds_the_track(1))),
+    ROW("unnamed_10", 0, nullptr, call(app.by_index, &command_source::unnamed_10, marker, out)),
+    ROW("unnamed_10 (by name)", 0, nullptr,
+        call(app.by_name, &command_source::unnamed_10, marker, out)),
+    ROW("unnamed_11", 0, nullptr, call(app.by_index, &command_source::unnamed_11, marker)),
+    ROW("unnamed_11 (by name)", 0, nullptr, call(app.by_name, &command_source::unnamed_11, marker)),
+    ROW("display_text_for", 1, "1. Inbox (1)",
+        call(app.by_index, &command_source::display_text_for, 0, selection, out, flags,
+             caller_none)),
+    ROW("display_text_for (by name)", 0, nullptr,
+        call(app.by_name, &command_source::display_text_for, 0, selection, out, flags,
+             caller_none)),
+    ROW("execute_for", 1, nullptr,
+        (call(app.by_index, &command_source::execute_for, 2, one_track, caller_none),
+         holds_the_track(2))),
+    ROW("command_guid", 1, nullptr, guidless(app.by_index)),
+    ROW("command_guid (by name)", 1, nullptr, guidless(app.by_name)),
+    ROW("unnamed_15", 0, nullptr, call(app.by_index, &command_source::unnamed_15, marker, out)),
+    ROW("unnamed_15 (by name)", 0, nullptr,
+        call(app.by_name, &command_source::unnamed_15, marker, out)),
+    ROW("display_step", 1, "3. Rock (1)",
+        call(app.by_index, &command_source::display_step, 2, selection, out, flags, caller_none)),
+    ROW("display_step (by name)", 0, nullptr,
+        call(app.by_name, &command_source::display_step, 2, selection, out, flags, caller_none)),
+    ROW("execute_step", 1, nullptr,
+        (playlists[1].items.size = 0,
+         call(app.by_index, &command_source::execute_step, 1, one_track, caller_none),
+         holds_the_track(1))),
+    ROW("execute_step (by name)", 1, nullptr,
+        (playlists[0].items.size = 0,
+         call(app.by_name, &command_source::execute_step, 0, one_track, caller_none),
+         holds_the_track(0))),
+
+    ROW("unnamed_4", 0, nullptr,
+        (call(app.watcher, &playlist_watcher::unnamed_4, marker, marker), 0)),
+    ROW("unnamed_5", 0, nullptr,
+        (call(app.watcher, &playlist_watcher::unnamed_5, marker, marker), 0)),
+    ROW("unnamed_10 (watcher)", 0, nullptr,
+        (call(app.watcher, &playlist_watcher::unnamed_10, marker, marker, marker, marker), 0)),
+    ROW("on_playlist_renamed", 1, "1. Outbox (1)",
+        (name_playlist(0, "Outbox"),
+         call(app.watcher, &playlist_watcher::on_playlist_renamed, 0, "Outbox"),
+         app.by_index->display_text_for(0, selection, out, flags, caller_none))),
+    ROW("on_playlist_created", 4, nullptr,
+        (name_playlist(playlist_count++, "Marker"),
+         call(app.watcher, &playlist_watcher::on_playlist_created, 3, "Marker", 6),
+         app.by_index->command_count())),
+    ROW("on_playlist_removed", 3, nullptr,
+        (--playlist_count, call(app.watcher, &playlist_watcher::on_playlist_removed, 3),
+         app.by_index->command_count())),
+    ROW("on_playlist_list_changed", 1, "3. Outbox (1)",
+        (name_playlist(0, "Rock"), name_playlist(2, "Outbox"),
+         call(app.watcher, &playlist_watcher::on_playlist_list_changed, marker, marker),
+         app.by_index->display_text_for(2, selection, out, flags, caller_none))),
+};
+#undef ROW
+
+void check_every_slot() {
+    for (const slot_row& row : slot_table) {
+        current_slot = row.slot;
+        out.assign(untouched, unbounded);
+        std::uintptr_t got = row.run();
+        if (got != row.want) fail(row.slot, "a result other than the expected one");
+        check_text(out.text, row.text ? row.text : untouched, row.slot);
+    }
+}
+
 // The command line's argument: what follows the program's name, quoted or
 // not, without its own quotes.
 const char* dll_path() {
@@ -531,9 +947,8 @@ const char* dll_path() {
 } // namespace
 
 extern "C" void start() {
-    component c = connect(dll_path());
+    component& c = app = connect(dll_path());
     check_version_record(c);
-    bytes all_on;
     all_on.text("cust_group_name", GROUP)
         .flag("move_files", 1)
         .flag("show_numbers", 1)
@@ -553,6 +968,8 @@ extern "C" void start() {
     check_sends(c);
     c.load(all_on);
     check_page(c, all_on);
+    one_track.insert(reinterpret_cast<void*>(std::uintptr_t{0x77}), 0);
+    check_every_slot();
     printf("the %d-bit DLL met every check of a Microsoft-ABI host\n", int(sizeof(void*) * 8));
     ExitProcess(0);
 }

@@ -1,8 +1,10 @@
 // The built DLLs as users install them, read from the files rather than
 // through a loader, so that any machine can check them: the image of the
 // right bitness for the oldest Windows named in INSTALL.txt, one undecorated
-// export, imports of only what that Windows has (the C and C++ runtimes linked
-// in), and the dialog template as resource 102 in British English.
+// export, imports of exactly the functions listed below for its bitness, none
+// newer than that Windows (the C and C++ runtimes linked in), a thread-local
+// storage template that holds no variable, and the dialog template as
+// resource 102 in British English. (dll_code.cmake reads the code itself.)
 //
 //   dll_image_test win32=relayvo.dll win64=relayvo.dll   (one image or both)
 #include <gtest/gtest.h>
@@ -35,47 +37,72 @@ struct image_kind {
 constexpr image_kind win32{"win32", 0x014C /* i386 */, 0x010B /* PE32 */, "Windows XP", 5, 1};
 constexpr image_kind win64{"win64", 0x8664 /* AMD64 */, 0x020B /* PE32+ */, "Windows XP x64", 5, 2};
 
-// Every function an image may import, by DLL, each present in the oldest
-// Windows of its bitness. Missing on purpose: GetTickCount64 (Vista), and the
-// thread control a pthread library brings (SuspendThread, SetThreadContext,
-// SetProcessAffinityMask, _beginthreadex, ...) into a component that starts
-// no thread.
+// The oldest Windows that has an imported function, as its documentation
+// gives it ("Minimum supported client").
+struct windows_version {
+    std::uint16_t major, minor;
+    const char* name;
+};
+constexpr windows_version windows_2000{5, 0, "Windows 2000"};
+constexpr windows_version windows_xp{5, 1, "Windows XP"};
+// msvcrt.dll documents no minimum Windows for its functions, nor for its
+// internals (__iob_func, _lock, ...); each listed is exported by the msvcrt.dll
+// of XP and of XP x64.
+constexpr windows_version xp_msvcrt{5, 1, "no documented minimum; present in XP's msvcrt"};
+// The host's window-text library, which it installs beside itself.
+constexpr windows_version with_the_host{0, 0, "installed with the host"};
+
+// Every function each image imports, by DLL, and nothing else: a function
+// the image stops importing is taken off too. Missing on purpose:
+// GetTickCount64 (Vista), the C++ runtime's unwinding (RaiseException, the
+// Rtl*Unwind functions) and thread-local keys (TlsAlloc, TlsSetValue, ...),
+// which a component built without exceptions does not pull in, and the thread
+// control a pthread library brings (SuspendThread, SetThreadContext,
+// _beginthreadex, ...) into a component that starts no thread.
 struct allowed_imports {
     const char* dll;
     const char* images; // "win32 win64", or one of them
+    windows_version oldest;
     const char* functions;
 };
 const allowed_imports allowed[] = {
-    {"kernel32.dll", "win32 win64",
-     "CloseHandle CreateSemaphoreW DeleteCriticalSection DisableThreadLibraryCalls "
-     "EnterCriticalSection FreeLibrary GetCurrentThreadId GetLastError GetModuleHandleA "
-     "GetModuleHandleW GetProcAddress InitializeCriticalSection IsDBCSLeadByteEx "
-     "LeaveCriticalSection LoadLibraryA MultiByteToWideChar RaiseException ReleaseSemaphore "
-     "SetLastError Sleep TlsAlloc TlsFree TlsGetValue TlsSetValue VirtualProtect VirtualQuery "
-     "WaitForSingleObject WideCharToMultiByte"},
-    // The table-driven unwinding of x86-64.
-    {"kernel32.dll", "win64",
-     "RtlCaptureContext RtlLookupFunctionEntry RtlUnwindEx RtlVirtualUnwind"},
-    {"msvcrt.dll", "win32 win64",
-     "_amsg_exit _errno _initterm _lock _unlock abort calloc fputc fputs free fwrite localeconv "
-     "malloc memchr memcmp memcpy memmove memset realloc strcmp strerror strlen strncmp vfprintf "
-     "wcslen"},
-    {"msvcrt.dll", "win32", "__mb_cur_max _iob atoi setlocale strchr"},
-    {"msvcrt.dll", "win64", "___lc_codepage_func ___mb_cur_max_func __iob_func"},
-    {"user32.dll", "win32 win64", "EnableWindow GetDlgItem"},
-    {"utf8api.dll", "win32 win64",
+    // The runtime's start-up and its critical sections, the pseudo-relocation
+    // of its start-up, and its thread-exit cleanup (TlsGetValue).
+    {"kernel32.dll", "win32 win64", windows_xp,
+     "DeleteCriticalSection DisableThreadLibraryCalls EnterCriticalSection GetLastError "
+     "InitializeCriticalSection LeaveCriticalSection Sleep TlsGetValue VirtualProtect "
+     "VirtualQuery"},
+    // The 32-bit runtime's start-up, which registers its unwind tables with a
+    // shared libgcc when the process has one loaded.
+    {"kernel32.dll", "win32", windows_xp,
+     "FreeLibrary GetModuleHandleA GetProcAddress LoadLibraryA"},
+    {"user32.dll", "win32 win64", windows_2000, "EnableWindow GetDlgItem"},
+    // The component's heap and byte functions, the runtime's start-up, and its
+    // report of a failed pseudo-relocation (fwrite, vfprintf and stderr).
+    {"msvcrt.dll", "win32 win64", xp_msvcrt,
+     "_amsg_exit _initterm _lock _unlock abort calloc free fwrite malloc memchr memcmp memcpy "
+     "realloc strlen strncmp vfprintf"},
+    {"msvcrt.dll", "win32", xp_msvcrt, "_iob memmove"},
+    {"msvcrt.dll", "win64", xp_msvcrt, "__iob_func"},
+    {"utf8api.dll", "win32 win64", with_the_host,
      "uCallStackTracker_enter uCallStackTracker_leave uCreateDialog uGetWindowText "
      "uSendDlgItemMessage uSendMessage uSendMessageText"},
 };
 
-// Whether `word` is one of the space-separated words of `list`.
-bool listed(std::string_view list, std::string_view word) {
+// The space-separated words of `list`.
+std::vector<std::string_view> words(std::string_view list) {
+    std::vector<std::string_view> found;
     for (std::size_t at = 0; at <= list.size();) {
         std::size_t end = std::min(list.find(' ', at), list.size());
-        if (list.substr(at, end - at) == word) return true;
+        found.push_back(list.substr(at, end - at));
         at = end + 1;
     }
-    return false;
+    return found;
+}
+// Whether `word` is one of the words of `list`.
+bool listed(std::string_view list, std::string_view word) {
+    std::vector<std::string_view> all = words(list);
+    return std::find(all.begin(), all.end(), word) != all.end();
 }
 
 struct built_image {
@@ -91,6 +118,8 @@ std::vector<built_image> images; // from the command line, before the tests are 
 constexpr int export_directory = 0;
 constexpr int import_directory = 1;
 constexpr int resource_directory = 2;
+constexpr int tls_directory = 9;
+constexpr std::size_t os_version = 40, subsystem_version = 48; // in the optional header
 constexpr std::uint32_t dialog_resource = 5;
 constexpr std::uint32_t settings_dialog = 102;
 constexpr std::uint32_t british_english = 2057;
@@ -111,6 +140,7 @@ public:
     }
 
     bool valid() const { return coff_ != 0; }
+    bool wide() const { return magic() == win64.magic; }
     std::uint16_t machine() const { return u16(coff_); }
     bool is_dll() const { return u16(coff_ + 18) & 0x2000; }
     std::uint16_t magic() const { return u16(optional_); }
@@ -118,7 +148,7 @@ public:
     std::uint16_t optional_u16(std::size_t at) const { return u16(optional_ + at); }
     // The relative virtual address of data directory `which`.
     std::uint32_t directory(int which) const {
-        std::uint32_t first = magic() == win64.magic ? 112 : 96;
+        std::uint32_t first = wide() ? 112 : 96;
         return u32(optional_ + first + 8 * which);
     }
 
@@ -128,8 +158,17 @@ public:
     std::uint32_t u32(std::size_t at) const {
         return u16(at) | static_cast<std::uint32_t>(u16(at + 2)) << 16;
     }
+    std::uint64_t u64(std::size_t at) const {
+        return u32(at) | static_cast<std::uint64_t>(u32(at + 4)) << 32;
+    }
     std::uint16_t u16_at_rva(std::uint32_t rva) const { return u16(offset(rva)); }
     std::uint32_t u32_at_rva(std::uint32_t rva) const { return u32(offset(rva)); }
+    std::uint8_t u8_at_rva(std::uint32_t rva) const { return byte(offset(rva)); }
+    // A field of the image's pointer size, and the address it was linked at.
+    std::uint64_t pointer_at_rva(std::uint32_t rva) const {
+        return wide() ? u64(offset(rva)) : u32(offset(rva));
+    }
+    std::uint64_t image_base() const { return wide() ? u64(optional_ + 24) : u32(optional_ + 28); }
     std::string text_at_rva(std::uint32_t rva) const {
         std::string text;
         for (std::size_t at = offset(rva); byte(at); ++at)
@@ -169,7 +208,7 @@ std::uint32_t resource_entry(const pe_file& pe, std::uint32_t directory, std::ui
 // The functions imported from each DLL, by its name in lower case; those
 // imported by ordinal as "#number".
 std::map<std::string, std::set<std::string>> imports(const pe_file& pe) {
-    bool wide = pe.magic() == win64.magic;
+    bool wide = pe.wide();
     std::map<std::string, std::set<std::string>> found;
     for (std::uint32_t at = pe.directory(import_directory);; at += 20) {
         std::uint32_t name = pe.u32_at_rva(at + 12);
@@ -202,7 +241,6 @@ TEST_P(dll_image_test, is_a_dll_for_its_processor_and_oldest_windows) {
     EXPECT_EQ(pe.machine(), kind().machine);
     EXPECT_EQ(pe.magic(), kind().magic);
     EXPECT_TRUE(pe.is_dll());
-    constexpr std::size_t os_version = 40, subsystem_version = 48;
     for (std::size_t field : {os_version, subsystem_version}) {
         EXPECT_EQ(pe.optional_u16(field), kind().windows_major) << field;
         EXPECT_EQ(pe.optional_u16(field + 2), kind().windows_minor) << field;
@@ -218,8 +256,8 @@ TEST_P(dll_image_test, exports_exactly_the_undecorated_entry_point) {
     EXPECT_EQ(pe.text_at_rva(first_name), "quorvel_get_interface");
 }
 
-// Lists every imported function, and fails on each the oldest Windows lacks.
-TEST_P(dll_image_test, imports_only_what_the_oldest_windows_has) {
+// Lists every imported function, and fails on each not allowed this image.
+TEST_P(dll_image_test, imports_only_allowed_functions) {
     auto found = imports(pe);
     EXPECT_TRUE(found.count("utf8api.dll"));
     for (const auto& [dll, functions] : found) {
@@ -230,11 +268,46 @@ TEST_P(dll_image_test, imports_only_what_the_oldest_windows_has) {
             for (const allowed_imports& row : allowed)
                 known = known || (dll == row.dll && listed(row.images, kind().name) &&
                                   listed(row.functions, function));
-            EXPECT_TRUE(known) << dll << "!" << function << " is missing from "
-                               << kind().oldest_windows;
+            EXPECT_TRUE(known) << dll << "!" << function << " is not allowed the " << kind().name
+                               << " image";
         }
         std::printf("%s\n", line.c_str());
     }
+}
+
+// Fails on an allowed function that is newer than the Windows the image's
+// header names, and on one the image no longer imports.
+TEST_P(dll_image_test, allows_only_what_it_imports_and_its_windows_has) {
+    auto found = imports(pe);
+    std::uint16_t major = pe.optional_u16(os_version), minor = pe.optional_u16(os_version + 2);
+    for (const allowed_imports& row : allowed) {
+        if (!listed(row.images, kind().name)) continue;
+        bool newer =
+            row.oldest.major > major || (row.oldest.major == major && row.oldest.minor > minor);
+        for (std::string_view function : words(row.functions)) {
+            EXPECT_FALSE(newer) << row.dll << "!" << function << " needs " << row.oldest.name
+                                << ", newer than the header's Windows " << major << "." << minor;
+            EXPECT_TRUE(found[row.dll].count(std::string(function)))
+                << row.dll << "!" << function << " is allowed the " << kind().name
+                << " image but no longer imported";
+        }
+    }
+}
+
+// The runtime gives the image a thread-local storage directory; its template
+// is only the runtime's own zero marker, at most a pointer wide, with no
+// zero fill: no variable of the component lives there.
+TEST_P(dll_image_test, thread_local_template_holds_no_variable) {
+    std::uint32_t tls = pe.directory(tls_directory);
+    if (tls == 0) return;
+    std::uint32_t width = pe.wide() ? 8 : 4;
+    std::uint64_t start = pe.pointer_at_rva(tls), end = pe.pointer_at_rva(tls + width);
+    ASSERT_GE(start, pe.image_base());
+    ASSERT_LE(start, end);
+    EXPECT_LE(end - start, width);
+    for (std::uint64_t at = start; at < end; ++at)
+        EXPECT_EQ(pe.u8_at_rva(static_cast<std::uint32_t>(at - pe.image_base())), 0) << at - start;
+    EXPECT_EQ(pe.u32_at_rva(tls + 4 * width), 0u) << "zero fill";
 }
 
 TEST_P(dll_image_test, links_the_mingw_runtimes_in) {

@@ -1,5 +1,7 @@
 // The one place that decides how the component and a host meet: the export
 // attribute, the module handle type and the guid that names every interface.
+// No interface declares two virtual functions with one name, or a virtual
+// destructor: the host's compiler would number those slots otherwise.
 #pragma once
 
 #include "quorvel/window_types.h"

@@ -1,5 +1,16 @@
 // The host's entry into the component: the exported function, the client
 // object it returns, and the host_api through which the component finds services.
+//
+// What a host must do, for the component and every interface it publishes:
+// - Call it on one thread only, the one that called the export: all of its
+//   state is global and unlocked. Builds of the component with assertions
+//   stop at a call from any other thread.
+// - Let no exception out of anything the component calls (the host_api, the
+//   host's services and text buffers, the sink, the window library): the
+//   component is built without exceptions, so its frames run no cleanup as
+//   one passes, and a flag it holds for the length of a call (as the page
+//   does while it fills a field) would stay set for good.
+// - Destroy every page window it created before it unloads the library.
 #pragma once
 
 #include "quorvel/abi.h"
@@ -10,7 +21,12 @@ namespace quorvel {
 // The host's directory of services.
 class host_api {
 public:
-    // Returns the service of class `cls` at zero-based `index`, or null.
+    // Returns the service of class `cls` at zero-based `index`, or null. The
+    // component releases once each command source it is given, and each
+    // answer of their query for the extended interface, when done with it
+    // (while it runs a host command by guid); it never releases the playlist
+    // roster (asked for again at each use) or the active playlist (asked for
+    // once and kept until the library is unloaded).
     virtual service_object* find_service(const guid& cls, std::uint32_t index) = 0;
 };
 

@@ -1,5 +1,7 @@
 // The host's menu system: command sources (the component publishes two and
-// runs the host's through them) and the watcher of playlist events.
+// runs the host's through them) and the watcher of playlist events. Slots
+// named `unnamed_N` hold the place of host calls the component answers with
+// nothing: false, 0, or no action.
 #pragma once
 
 #include "quorvel/containers.h"

@@ -12,6 +12,7 @@ inline constexpr guid settings_page_class{
 class settings_page : public service_object {
 public:
     // Creates a new, hidden page window as a child of `parent`; null on failure.
+    // The host destroys it before it unloads the library, whose code it runs.
     virtual HWND create_window(HWND parent) = 0;
     // Returns the page's name in the preferences tree.
     virtual const char* page_name() = 0;
