@@ -285,13 +285,19 @@ void entry_table::rebuild_entries() {
         clear_entries(name_paths_);
 }
 
+// Each list is laid out on its own, so one may hold the playlist while the
+// other lost its cells: each is renamed wherever it holds it.
 void entry_table::rename_entry(std::uint32_t index, const char* new_name) {
-    if (index >= label_count()) return;
+    bool labelled = index < label_count();
+    bool pathed = name_paths_enabled_ && index < path_count();
+    if (!labelled && !pathed) return;
     std::string_view name = or_empty(new_name);
     scratch work(playlist_count_);
-    text_source label = work.label_source(index, name);
-    update(index_labels_, index, &label, text_kind::label, work);
-    if (name_paths_enabled_ && index < path_count()) {
+    if (labelled) {
+        text_source label = work.label_source(index, name);
+        update(index_labels_, index, &label, text_kind::label, work);
+    }
+    if (pathed) {
         text_source path = work.path_source(name);
         update(name_paths_, index, &path, text_kind::path, work);
     }

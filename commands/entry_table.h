@@ -46,7 +46,8 @@ public:
     // keeping every cell whose text is unchanged and forming only the texts
     // whose name, number, count or group changed.
     void rebuild_entries();
-    // Updates the label (and the command path, if paths are enabled) of one playlist.
+    // Updates the label and, if paths are enabled, the command path of one
+    // playlist, in each list that holds a cell for it.
     void rename_entry(std::uint32_t index, const char* new_name);
     // While labels show item counts, forms the label of playlist `index` (<
     // label_count) again from its name and count as the host reports them now;
