@@ -35,7 +35,7 @@ component_side::~component_side() {
 }
 
 void component_side::start(std::uint32_t playlists) {
-    testing_support::renew(table_, playlists);
+    testing_support::renew(table_, testing_support::component_entry_settings(), playlists);
     table_.rebuild_entries();
 }
 

@@ -10,6 +10,8 @@
 #include "bench/options.h"
 #include "commands/command_sources.h"
 #include "commands/playlist_watcher.h"
+#include "config/variables.h"
+#include "tests/support/component_state.h"
 #include "tests/support/counting_heap.h"
 
 #include <cstddef>
@@ -42,9 +44,11 @@ public:
     std::size_t allocator_calls(Event event);
 
 private:
-    relayvo::entry_table table_;
+    relayvo::entry_table table_{testing_support::component_entry_settings()};
+    relayvo::delivery sending_{relayvo::replace};
     relayvo::playlist_watcher watcher_{table_};
-    relayvo::index_commands commands_{table_};
+    relayvo::index_commands commands_{table_, sending_,
+                                      testing_support::component_command_settings()};
 };
 
 // A side that keeps a table of its own, driven as the component is: the

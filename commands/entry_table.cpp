@@ -2,7 +2,6 @@
 
 #include "commands/cell_plan.h"
 #include "commands/entry_cell.h"
-#include "config/variables.h"
 #include "frame/host.h"
 #include "frame/version_record.h"
 #include "text/format.h"
@@ -84,10 +83,13 @@ struct formed_text {
 // What one rebuild or rename works with, reused from playlist to playlist:
 // the settings as they stand and the texts it fills.
 struct scratch {
-    explicit scratch(std::uint32_t playlists) : numbered(playlists) {}
+    explicit scratch(const entry_table& table)
+        : settings(table.settings()), numbered(table.playlist_count()),
+          group(table.command_group()) {}
 
+    const entry_settings& settings;
     numbered_formats numbered;
-    std::string_view group{command_group()};
+    std::string_view group;
     text_buffer name{text_buffer::size_hint{0}}; // the playlist's name from the host
     // The label or path being formed, with room for most at once.
     text_buffer text{text_buffer::size_hint{64}};
@@ -106,12 +108,12 @@ struct scratch {
     // leaves it out.
     text_source label_source(std::uint32_t index, std::string_view playlist_name) {
         std::int32_t count = item_count(index);
-        bool numbered_label = add_index.on();
+        bool numbered_label = settings.numbered.on();
         return {{},
                 numbered_label ? index + 1 : 0,
                 numbered_label ? numbered.digits : 0,
                 playlist_name,
-                add_total.on() && count >= 0 ? count : -1};
+                settings.counted.on() && count >= 0 ? count : -1};
     }
     text_source path_source(std::string_view playlist_name) const {
         return {group, 0, 0, playlist_name, -1};
@@ -249,8 +251,8 @@ void fill(pointer_list& list, std::uint32_t playlists, text_kind kind, scratch& 
 
 } // namespace
 
-const char* command_group() {
-    return use_custom_group.on() ? cust_group_name.text() : component_name_text;
+const char* entry_table::command_group() const {
+    return settings_.custom_group.on() ? settings_.group_name.text() : component_name_text;
 }
 
 entry_table::~entry_table() {
@@ -274,8 +276,8 @@ void entry_table::playlist_removed() {
 }
 
 void entry_table::rebuild_entries() {
-    name_paths_enabled_ = show_numbers.on();
-    scratch work(playlist_count_);
+    name_paths_enabled_ = settings_.name_paths.on();
+    scratch work(*this);
     fill(index_labels_, playlist_count_, text_kind::label, work,
          [&](std::uint32_t i, std::string_view name) { return work.label_source(i, name); });
     if (name_paths_enabled_)
@@ -292,7 +294,7 @@ void entry_table::rename_entry(std::uint32_t index, const char* new_name) {
     bool pathed = name_paths_enabled_ && index < path_count();
     if (!labelled && !pathed) return;
     std::string_view name = or_empty(new_name);
-    scratch work(playlist_count_);
+    scratch work(*this);
     if (labelled) {
         text_source label = work.label_source(index, name);
         update(index_labels_, index, &label, text_kind::label, work);
@@ -304,8 +306,8 @@ void entry_table::rename_entry(std::uint32_t index, const char* new_name) {
 }
 
 void entry_table::refresh_label(std::uint32_t index) {
-    if (!add_total.on() || index >= label_count()) return;
-    scratch work(playlist_count_);
+    if (!settings_.counted.on() || index >= label_count()) return;
+    scratch work(*this);
     bool named = work.fetch_name(index);
     text_source label = work.label_source(index, work.fetched_name());
     update(index_labels_, index, named ? &label : nullptr, text_kind::label, work);

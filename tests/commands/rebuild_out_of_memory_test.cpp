@@ -79,8 +79,12 @@ TEST_F(rebuild_out_of_memory_test, each_failed_allocator_call_leaves_a_usable_ta
             // With memory back, a rename mends whatever entry the rebuild
             // lost, in each list that holds one, whatever the other holds.
             table.rename_entry(1, "Soul");
-            if (table.label_count() == 3) EXPECT_STREQ(table.label(1), "2. Soul");
-            if (table.path_count() == 3) EXPECT_STREQ(table.path(1), "Relayvo/Soul");
+            if (table.label_count() == 3) {
+                EXPECT_STREQ(table.label(1), "2. Soul");
+            }
+            if (table.path_count() == 3) {
+                EXPECT_STREQ(table.path(1), "Relayvo/Soul");
+            }
             // And a rebuild mends every other: a text lost where nothing
             // changed is formed again, never kept as it reads.
             table.rebuild_entries();
