@@ -214,6 +214,13 @@ public:
     // Gives the next position the text of `kind` formed from `now` (null
     // when it cannot be formed).
     void place(const text_source* now, text_kind kind, scratch& work) {
+        // Most cells read as they should: the next old one is kept as it is.
+        entry_cell* next_old = cell_at(*old_, plan_.first_left());
+        if (now && next_old && next_old->formed_from(*now)) {
+            plan_.keep_next();
+            list_.set(position_++, next_old);
+            return;
+        }
         cell_plan::step step = plan_.next(now);
         if (step.freed != cell_plan::none) entry_cell::free(cell_at(*old_, step.freed));
         entry_cell* cell = step.taken != cell_plan::none ? cell_at(*old_, step.taken) : nullptr;
