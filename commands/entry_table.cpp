@@ -95,10 +95,11 @@ struct scratch {
     text_buffer text{text_buffer::size_hint{64}};
 
     // Fetches the name of playlist `index` (empty when the host has none);
-    // false when it could not be had.
+    // false when it could not be had. The host assigns the name over the
+    // one before, so the buffer is emptied only where it gives none.
     bool fetch_name(std::uint32_t index) {
-        name.truncate(0);
-        if (quorvel::playlist_roster* r = roster()) r->playlist_name(index, name);
+        quorvel::playlist_roster* r = roster();
+        if (!r || !r->playlist_name(index, name)) name.truncate(0);
         return name.intact();
     }
     std::string_view fetched_name() { return {name.text(), name.length()}; }
