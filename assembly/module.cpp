@@ -1,7 +1,8 @@
 // The component assembled: every static object, in the one order that
 // matters. The published list is built head-first, and teardown runs in
 // reverse. The configuration offers the client its blob, and the published
-// services are given the one entry table.
+// services are given the one entry table and delivery, and each part its
+// settings.
 #include "commands/command_sources.h"
 #include "commands/entry_table.h"
 #include "commands/playlist_watcher.h"
@@ -25,10 +26,13 @@ config_int show_numbers{"show_numbers", 0};
 config_int move_files{"move_files", 0};
 config_text cust_group_name{"cust_group_name", component_name_text};
 
-entry_table entries;
+entry_table entries{{add_index, add_total, show_numbers, use_custom_group, cust_group_name}};
+delivery sending{replace};
 
-published<index_commands> index_entry{quorvel::command_source_class, entries};
-published<name_commands> name_entry{quorvel::command_source_class, entries};
+published<index_commands> index_entry{quorvel::command_source_class, entries, sending,
+                                      command_settings{move_files, force_on}};
+published<name_commands> name_entry{quorvel::command_source_class, entries, sending,
+                                    command_settings{move_files, force_on}};
 published<settings_page> settings_entry{quorvel::settings_page_class};
 published<playlist_watcher> watcher_entry{quorvel::playlist_watcher_class, entries};
 

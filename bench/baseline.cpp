@@ -20,8 +20,8 @@ std::int32_t item_count(quorvel::host_api& host, std::uint32_t index) {
 
 } // namespace
 
-std::string plain_table::label(testing_support::fake_host& host, std::uint32_t index,
-                               const char* name, const options& o) {
+std::string plain_table::label(quorvel::host_api& host, std::uint32_t index, const char* name,
+                               const options& o) {
     std::int32_t count = item_count(host, index);
     bool with_count = o.add_total && count >= 0;
     char buffer[512];
@@ -41,8 +41,7 @@ std::string plain_table::path(const char* name, const options& o) {
     return path.append(1, '/').append(name);
 }
 
-void plain_table::rebuild(testing_support::fake_host& host, std::uint32_t playlists,
-                          const options& o) {
+void plain_table::rebuild(quorvel::host_api& host, std::uint32_t playlists, const options& o) {
     digits_ = std::snprintf(nullptr, 0, "%u", playlists);
     labels.clear();
     paths.clear();
@@ -57,14 +56,14 @@ void plain_table::rebuild(testing_support::fake_host& host, std::uint32_t playli
     }
 }
 
-void plain_table::rename(testing_support::fake_host& host, std::uint32_t index, const char* name,
+void plain_table::rename(quorvel::host_api& host, std::uint32_t index, const char* name,
                          const options& o) {
     if (index >= labels.size()) return;
     labels[index] = label(host, index, name, o);
     if (index < paths.size()) paths[index] = path(name, o);
 }
 
-bool plain_table::display(testing_support::fake_host& host, std::uint32_t index,
+bool plain_table::display(quorvel::host_api& host, std::uint32_t index,
                           quorvel::handle_list& tracks, quorvel::text_buffer& out,
                           const quorvel::guid& caller) {
     if (!shown(host, index, tracks, caller, command_count())) return false;

@@ -16,13 +16,11 @@ namespace bench {
 // label.
 class plain_table final : public table {
 public:
-    void rebuild(testing_support::fake_host& host, std::uint32_t playlists,
-                 const options& o) override;
-    void rename(testing_support::fake_host& host, std::uint32_t index, const char* name,
+    void rebuild(quorvel::host_api& host, std::uint32_t playlists, const options& o) override;
+    void rename(quorvel::host_api& host, std::uint32_t index, const char* name,
                 const options& o) override;
-    bool display(testing_support::fake_host& host, std::uint32_t index,
-                 quorvel::handle_list& tracks, quorvel::text_buffer& out,
-                 const quorvel::guid& caller) override;
+    bool display(quorvel::host_api& host, std::uint32_t index, quorvel::handle_list& tracks,
+                 quorvel::text_buffer& out, const quorvel::guid& caller) override;
     std::uint32_t command_count() const override {
         return static_cast<std::uint32_t>(labels.size());
     }
@@ -31,7 +29,7 @@ public:
     std::vector<std::string> paths;
 
 private:
-    std::string label(testing_support::fake_host& host, std::uint32_t index, const char* name,
+    std::string label(quorvel::host_api& host, std::uint32_t index, const char* name,
                       const options& o);
     std::string path(const char* name, const options& o);
 

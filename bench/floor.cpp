@@ -12,7 +12,7 @@ void floor_table::fold(std::int64_t value) {
     folded_ += static_cast<std::uint64_t>(value);
 }
 
-std::int32_t floor_table::item_count(testing_support::fake_host& host, std::uint32_t index) {
+std::int32_t floor_table::item_count(quorvel::host_api& host, std::uint32_t index) {
     std::int32_t active = roster(host)->active_index();
     fold(active);
     if (active >= 0 && static_cast<std::uint32_t>(active) == index) {
@@ -24,8 +24,7 @@ std::int32_t floor_table::item_count(testing_support::fake_host& host, std::uint
     return roster(host)->playlist_item_count(index);
 }
 
-void floor_table::rebuild(testing_support::fake_host& host, std::uint32_t playlists,
-                          const options& o) {
+void floor_table::rebuild(quorvel::host_api& host, std::uint32_t playlists, const options& o) {
     playlists_ = playlists;
     for (std::uint32_t i = 0; i < playlists; ++i) {
         fold(roster(host)->playlist_name(i, name_));
@@ -40,14 +39,14 @@ void floor_table::rebuild(testing_support::fake_host& host, std::uint32_t playli
     benchmark::DoNotOptimize(folded_);
 }
 
-void floor_table::rename(testing_support::fake_host& host, std::uint32_t index, const char*,
+void floor_table::rename(quorvel::host_api& host, std::uint32_t index, const char*,
                          const options&) {
     if (index >= playlists_) return;
     fold(item_count(host, index));
     benchmark::DoNotOptimize(folded_);
 }
 
-bool floor_table::display(testing_support::fake_host& host, std::uint32_t index,
+bool floor_table::display(quorvel::host_api& host, std::uint32_t index,
                           quorvel::handle_list& tracks, quorvel::text_buffer& out,
                           const quorvel::guid& caller) {
     if (!shown(host, index, tracks, caller, playlists_)) return false;

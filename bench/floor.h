@@ -20,18 +20,16 @@ namespace bench {
 // cannot drop a call.
 class floor_table final : public table {
 public:
-    void rebuild(testing_support::fake_host& host, std::uint32_t playlists,
-                 const options& o) override;
-    void rename(testing_support::fake_host& host, std::uint32_t index, const char* name,
+    void rebuild(quorvel::host_api& host, std::uint32_t playlists, const options& o) override;
+    void rename(quorvel::host_api& host, std::uint32_t index, const char* name,
                 const options& o) override;
-    bool display(testing_support::fake_host& host, std::uint32_t index,
-                 quorvel::handle_list& tracks, quorvel::text_buffer& out,
-                 const quorvel::guid& caller) override;
+    bool display(quorvel::host_api& host, std::uint32_t index, quorvel::handle_list& tracks,
+                 quorvel::text_buffer& out, const quorvel::guid& caller) override;
     std::uint32_t command_count() const override { return playlists_; } // one per playlist
 
 private:
     // The item count of playlist `index`, asked as the component asks it.
-    std::int32_t item_count(testing_support::fake_host& host, std::uint32_t index);
+    std::int32_t item_count(quorvel::host_api& host, std::uint32_t index);
     void fold(std::int64_t value);
 
     std::uint32_t playlists_ = 0;

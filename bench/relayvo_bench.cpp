@@ -3,7 +3,8 @@
 // with every option on and every option off: start-up, one creation,
 // removal, reorder or rename, a settings change, and a context-menu pass.
 // Each benchmark also reports the allocator calls of one event per playlist.
-// Names read case/options/side; scripts/bench.sh puts the sides side by side.
+// Each runs on the test kit's fake host and on the lean host. Names read
+// case/options/host/side; scripts/bench.sh puts the sides side by side.
 #include "bench/sides.h"
 #include "config/blob.h"
 #include "tests/support/config_bytes.h"
@@ -63,28 +64,21 @@ std::uint32_t playlists(const benchmark::State& state) {
 }
 
 // N creations from no playlists, as the host announces its playlists at start-up.
-template <class Side>
+template <class Host, class Side>
 void startup(benchmark::State& state, const options& o) {
     std::uint32_t n = playlists(state);
-    testing_support::fake_host host;
-    bench::add_playlists(host, n);
-    Side side(host, o);
+    Host host(n);
+    Side side(host.api(), o);
     time_events(
-        state, side, n, [&] { side.start(0); },
-        [&] {
-            for (std::uint32_t i = 0; i < n; ++i)
-                side.created(i);
-        },
-        nothing);
+        state, side, n, [&] { side.start(0); }, [&] { bench::announce_all(side, n); }, nothing);
 }
 
 // The last of the start-up's announcements: from N - 1 playlists to N.
-template <class Side>
+template <class Host, class Side>
 void startup_last(benchmark::State& state, const options& o) {
     std::uint32_t n = playlists(state);
-    testing_support::fake_host host;
-    bench::add_playlists(host, n);
-    Side side(host, o);
+    Host host(n);
+    Side side(host.api(), o);
     side.start(n - 1);
     time_events(
         state, side, n, nothing, [&] { side.created(n - 1); }, [&] { side.removed(n - 1); });
@@ -92,77 +86,67 @@ void startup_last(benchmark::State& state, const options& o) {
 
 // A playlist created in the middle of N, and removed again untimed. The
 // number width stays that of N, as it does for all but a few counts.
-template <class Side>
+template <class Host, class Side>
 void creation(benchmark::State& state, const options& o) {
     std::uint32_t n = playlists(state), middle = n / 2;
-    testing_support::fake_host host;
-    bench::add_playlists(host, n);
-    Side side(host, o);
+    Host host(n);
+    Side side(host.api(), o);
     side.start(n);
-    auto at_middle = host.playlists.begin() + middle;
     time_events(
-        state, side, n, [&] { host.playlists.insert(at_middle, bench::made_playlist(n)); },
-        [&] { side.created(middle); },
+        state, side, n, [&] { host.insert(middle, n); }, [&] { side.created(middle); },
         [&] {
-            host.playlists.erase(at_middle);
+            host.erase(middle);
             side.removed(middle);
         });
 }
 
 // The middle one of N + 1 playlists removed, and created again untimed.
-template <class Side>
+template <class Host, class Side>
 void removal(benchmark::State& state, const options& o) {
     std::uint32_t n = playlists(state), middle = n / 2;
-    testing_support::fake_host host;
-    bench::add_playlists(host, n + 1);
-    Side side(host, o);
+    Host host(n + 1);
+    Side side(host.api(), o);
     side.start(n + 1);
-    auto at_middle = host.playlists.begin() + middle;
-    testing_support::fake_playlist removed = host.playlists[middle];
     time_events(
-        state, side, n, [&] { host.playlists.erase(at_middle); }, [&] { side.removed(middle); },
+        state, side, n, [&] { host.erase(middle); }, [&] { side.removed(middle); },
         [&] {
-            host.playlists.insert(at_middle, removed);
+            host.insert(middle, middle);
             side.created(middle);
         });
 }
 
 // Two neighbours in the middle of N change places.
-template <class Side>
+template <class Host, class Side>
 void reorder(benchmark::State& state, const options& o) {
     std::uint32_t n = playlists(state), middle = n / 2;
-    testing_support::fake_host host;
-    bench::add_playlists(host, n);
-    Side side(host, o);
+    Host host(n);
+    Side side(host.api(), o);
     side.start(n);
     time_events(
-        state, side, n, [&] { std::swap(host.playlists[middle], host.playlists[middle + 1]); },
-        [&] { side.reordered(); }, nothing);
+        state, side, n, [&] { host.swap(middle, middle + 1); }, [&] { side.reordered(); }, nothing);
 }
 
 // The middle one of N playlists renamed, back and forth between two names.
-template <class Side>
+template <class Host, class Side>
 void rename(benchmark::State& state, const options& o) {
     std::uint32_t n = playlists(state), middle = n / 2;
-    testing_support::fake_host host;
-    bench::add_playlists(host, n);
-    Side side(host, o);
+    Host host(n);
+    Side side(host.api(), o);
     side.start(n);
-    std::string other = "Renamed playlist";
+    const char* name = nullptr;
     time_events(
-        state, side, n, [&] { std::swap(host.playlists[middle].name, other); },
-        [&] { side.renamed(middle, host.playlists[middle].name.c_str()); }, nothing);
+        state, side, n, [&] { name = host.rename(middle); }, [&] { side.renamed(middle, name); },
+        nothing);
 }
 
 // A change on the preferences page that changes every text: from the other
 // options to these ones, and back untimed.
-template <class Side>
+template <class Host, class Side>
 void settings_change(benchmark::State& state, const options& o) {
     std::uint32_t n = playlists(state);
     const options& other = o.add_index ? bench::every_option_off : bench::every_option_on;
-    testing_support::fake_host host;
-    bench::add_playlists(host, n);
-    Side side(host, other);
+    Host host(n);
+    Side side(host.api(), other);
     side.start(n);
     time_events(
         state, side, n, nothing, [&] { side.settings_changed(o); },
@@ -170,12 +154,11 @@ void settings_change(benchmark::State& state, const options& o) {
 }
 
 // The host asking every by-index command for its display text.
-template <class Side>
+template <class Host, class Side>
 void context_menu(benchmark::State& state, const options& o, const quorvel::guid& caller) {
     std::uint32_t n = playlists(state);
-    testing_support::fake_host host;
-    bench::add_playlists(host, n);
-    Side side(host, o);
+    Host host(n);
+    Side side(host.api(), o);
     side.start(n);
     one_track tracks;
     testing_support::string_buffer out;
@@ -189,28 +172,37 @@ void context_menu(benchmark::State& state, const options& o, const quorvel::guid
         nothing);
 }
 
-template <class Side>
+template <class Host, class Side>
 void context_menu_from_view(benchmark::State& state, const options& o) {
-    context_menu<Side>(state, o, quorvel::caller_playlist_view);
+    context_menu<Host, Side>(state, o, quorvel::caller_playlist_view);
 }
 
-template <class Side>
+template <class Host, class Side>
 void context_menu_from_no_caller(benchmark::State& state, const options& o) {
-    context_menu<Side>(state, o, quorvel::caller_none);
+    context_menu<Host, Side>(state, o, quorvel::caller_none);
 }
 
 using case_function = void (*)(benchmark::State&, const options&);
 
-struct bench_case {
-    const char* name;
+// A case's function on each of the three sides.
+struct sides {
     case_function component;
     case_function plain;
     case_function floor;
+};
+
+struct bench_case {
+    const char* name;
+    sides kit;  // on the test kit's fake host
+    sides lean; // on the lean host
     std::vector<std::int64_t> playlists;
 };
 
-// A case's function on each of the three sides.
-#define SIDES(f) f<bench::component_side>, f<bench::plain_side>, f<bench::floor_side>
+#define SIDES_ON(f, Host)                                                                          \
+    sides {                                                                                        \
+        f<Host, bench::component_side>, f<Host, bench::plain_side>, f<Host, bench::floor_side>     \
+    }
+#define SIDES(f) SIDES_ON(f, bench::kit_host), SIDES_ON(f, bench::lean_host)
 
 void register_cases() {
     const bench_case cases[] = {
@@ -225,20 +217,23 @@ void register_cases() {
         {"context_menu_from_no_caller", SIDES(context_menu_from_no_caller), {1000}},
     };
 #undef SIDES
+#undef SIDES_ON
     const std::pair<const char*, const options*> option_sets[] = {
         {"on", &bench::every_option_on}, {"off", &bench::every_option_off}};
     for (const bench_case& c : cases)
         for (auto [options_name, o] : option_sets)
-            for (auto [side, function] :
-                 {std::pair{"component", c.component}, std::pair{"plain", c.plain},
-                  std::pair{"floor", c.floor}}) {
-                std::string name = std::string(c.name) + "/" + options_name + "/" + side;
-                auto* b = benchmark::RegisterBenchmark(
-                    name.c_str(), [function, o](benchmark::State& s) { function(s, *o); });
-                for (std::int64_t n : c.playlists)
-                    b->Arg(n);
-                b->UseManualTime()->Unit(benchmark::kMicrosecond);
-            }
+            for (auto [host, on_host] : {std::pair{"kit", c.kit}, std::pair{"lean", c.lean}})
+                for (auto [side, function] :
+                     {std::pair{"component", on_host.component}, std::pair{"plain", on_host.plain},
+                      std::pair{"floor", on_host.floor}}) {
+                    std::string name =
+                        std::string(c.name) + "/" + options_name + "/" + host + "/" + side;
+                    auto* b = benchmark::RegisterBenchmark(
+                        name.c_str(), [function, o](benchmark::State& s) { function(s, *o); });
+                    for (std::int64_t n : c.playlists)
+                        b->Arg(n);
+                    b->UseManualTime()->Unit(benchmark::kMicrosecond);
+                }
 }
 
 class discarding_sink final : public quorvel::config_sink {

@@ -23,7 +23,7 @@ std::size_t new_delete_calls = 0;
 
 } // namespace
 
-component_side::component_side(testing_support::fake_host& host, const options& o) {
+component_side::component_side(quorvel::host_api& host, const options& o) {
     relayvo::connect_host(&host, nullptr);
     relayvo::forget_active_playlist();
     apply(o);
@@ -35,7 +35,7 @@ component_side::~component_side() {
 }
 
 void component_side::start(std::uint32_t playlists) {
-    testing_support::renew(table_, playlists);
+    testing_support::renew(table_, testing_support::component_entry_settings(), playlists);
     table_.rebuild_entries();
 }
 

@@ -10,6 +10,8 @@
 #include "bench/options.h"
 #include "commands/command_sources.h"
 #include "commands/playlist_watcher.h"
+#include "config/variables.h"
+#include "tests/support/component_state.h"
 #include "tests/support/counting_heap.h"
 
 #include <cstddef>
@@ -19,7 +21,7 @@ namespace bench {
 
 class component_side {
 public:
-    component_side(testing_support::fake_host& host, const options& o);
+    component_side(quorvel::host_api& host, const options& o);
     ~component_side();
     component_side(const component_side&) = delete;
     component_side& operator=(const component_side&) = delete;
@@ -42,9 +44,11 @@ public:
     std::size_t allocator_calls(Event event);
 
 private:
-    relayvo::entry_table table_;
+    relayvo::entry_table table_{testing_support::component_entry_settings()};
+    relayvo::delivery sending_{relayvo::replace};
     relayvo::playlist_watcher watcher_{table_};
-    relayvo::index_commands commands_{table_};
+    relayvo::index_commands commands_{table_, sending_,
+                                      testing_support::component_command_settings()};
 };
 
 // A side that keeps a table of its own, driven as the component is: the
@@ -54,7 +58,7 @@ private:
 template <class Table>
 class table_side {
 public:
-    table_side(testing_support::fake_host& host, const options& o) : host_(host), options_(o) {}
+    table_side(quorvel::host_api& host, const options& o) : host_(host), options_(o) {}
 
     void start(std::uint32_t playlists) {
         count_ = playlists;
@@ -81,7 +85,7 @@ public:
     std::size_t allocator_calls(Event event);
 
 private:
-    testing_support::fake_host& host_;
+    quorvel::host_api& host_;
     options options_;
     std::uint32_t count_ = 0;
     Table table_;
@@ -89,6 +93,14 @@ private:
 
 using plain_side = table_side<plain_table>;
 using floor_side = table_side<floor_table>;
+
+// Start-up: `n` creation announcements from none. Never inlined, so that
+// callgrind can count its instructions alone.
+template <class Side>
+[[gnu::noinline]] void announce_all(Side& side, std::uint32_t n) {
+    for (std::uint32_t i = 0; i < n; ++i)
+        side.created(i);
+}
 
 // Calls of the global operator new and delete (of non-null) so far.
 std::size_t new_and_delete_calls();

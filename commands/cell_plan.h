@@ -21,6 +21,12 @@ struct text_source {
     std::int32_t count;     // a label's item count; -1 where none is shown
 };
 
+// Whether texts formed from `a` and from `b` are the same: their sources are.
+inline bool same_source(const text_source& a, const text_source& b) {
+    return a.number == b.number && a.width == b.width && a.count == b.count && a.name == b.name &&
+           a.group == b.group;
+}
+
 // What becomes of a cell's text.
 enum class cell_action {
     keep,     // it reads as it should
@@ -63,8 +69,12 @@ public:
     // The step of the next position, whose text is formed from `now` (null
     // when it cannot be formed).
     step next(const text_source* now);
-    // The first old cell no position took: it and those after it are left
-    // over once every position is placed.
+    // The step of the next position where the old cell next in line was
+    // formed from what the position's text is: next would keep that cell
+    // too, at more cost. Returns the cell.
+    std::uint32_t keep_next() { return next_old_++; }
+    // The first old cell neither taken nor freed: the one next in line, or
+    // once every position is placed, the first of those left over.
     std::uint32_t first_left() const { return next_old_; }
 
 private:

@@ -1,7 +1,6 @@
 #include "commands/command_sources.h"
 
 #include "commands/delivery.h"
-#include "config/variables.h"
 #include "frame/host.h"
 #include "text/format.h"
 
@@ -53,12 +52,12 @@ void playlist_commands::execute_step(std::uint32_t index, quorvel::handle_list& 
                                      const quorvel::guid& caller) {
     check_host_thread();
     if (handles.count() == 0 || index >= command_count()) return;
-    bool moving = move_files.on() && caller == quorvel::caller_playlist_view;
+    bool moving = settings_.moving.on() && caller == quorvel::caller_playlist_view;
     // The source is the active playlist until the target is activated; its
     // index is wanted only for its label's count.
-    std::int32_t source = moving && add_total.on() ? active_index() : -1;
+    std::int32_t source = moving && table_.settings().counted.on() ? active_index() : -1;
     bool removed = moving && run_main_menu_command(quorvel::remove_selection_command);
-    if (deliver_items(index, handles)) {
+    if (delivery_.deliver_items(index, handles)) {
         table_.refresh_label(index);
     } else if (removed) {
         // The target could not be activated: the source is still active, so
@@ -73,7 +72,7 @@ void playlist_commands::execute_step(std::uint32_t index, quorvel::handle_list& 
 
 std::uint32_t index_commands::default_state(std::uint32_t) {
     check_host_thread();
-    return force_on.on() ? quorvel::state_forced_on : quorvel::state_on;
+    return settings_.forced_on.on() ? quorvel::state_forced_on : quorvel::state_on;
 }
 
 std::uint32_t index_commands::command_count() {
@@ -83,7 +82,7 @@ std::uint32_t index_commands::command_count() {
 
 void index_commands::command_path(std::uint32_t index, quorvel::text_buffer& out) {
     check_host_thread();
-    text_buffer name = format_text("%s/Playlist %04u", command_group(), index);
+    text_buffer name = format_text("%s/Playlist %04u", table_.command_group(), index);
     out.assign(name.text(), quorvel::unbounded);
 }
 

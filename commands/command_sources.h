@@ -3,18 +3,29 @@
 // only the keyboard-shortcut list offers.
 #pragma once
 
+#include "commands/delivery.h"
 #include "commands/entry_table.h"
+#include "config/config_var.h"
 #include "frame/host_thread.h"
 #include "quorvel/commands.h"
 
 namespace relayvo {
 
+// The settings of the command sources beside their table's: the variables
+// themselves, read when a command is asked for or run.
+struct command_settings {
+    const config_int& moving;    // from the playlist view, tracks move
+    const config_int& forced_on; // by-index commands report forced on
+};
+
 // What both sources share: reference counting of a static object, both
 // interfaces in one table, the empty-selection rule and the execute step.
 class playlist_commands : public quorvel::command_source {
 public:
-    // Offers the commands of `table`'s playlists.
-    explicit playlist_commands(entry_table& table) : table_(table) {}
+    // Offers the commands of `table`'s playlists, sends tracks through
+    // `sending`, under `settings`.
+    playlist_commands(entry_table& table, const delivery& sending, const command_settings& settings)
+        : table_(table), delivery_(sending), settings_(settings) {}
 
     int release() override {
         check_host_thread();
@@ -58,20 +69,22 @@ public:
         return false;
     }
     // Sends the tracks to the playlist of command `index`; from the playlist
-    // view with move_files on, takes them out of their playlist first. While
+    // view while tracks move, takes them out of their playlist first. While
     // labels show counts, the labels of the playlists it changed follow.
     void execute_step(std::uint32_t index, quorvel::handle_list& handles,
                       const quorvel::guid& caller) override;
 
 protected:
     entry_table& table_;
+    const delivery& delivery_;
+    const command_settings settings_;
 };
 
 // One command per playlist position, named "<group>/Playlist NNNN".
 class index_commands final : public playlist_commands {
 public:
     using playlist_commands::playlist_commands;
-    // Forced on with force_on, otherwise on.
+    // Forced on while forced_on is, otherwise on.
     std::uint32_t default_state(std::uint32_t) override;
     std::uint32_t command_count() override;
     void command_path(std::uint32_t index, quorvel::text_buffer& out) override;

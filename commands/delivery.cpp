@@ -1,6 +1,5 @@
 #include "commands/delivery.h"
 
-#include "config/variables.h"
 #include "frame/host.h"
 #include "text/masks.h"
 #include "text/pointer_list.h"
@@ -41,12 +40,12 @@ void execute(quorvel::command_source& source, std::uint32_t index, quorvel::hand
 
 } // namespace
 
-bool deliver_items(std::uint32_t index, quorvel::handle_list& handles) {
+bool delivery::deliver_items(std::uint32_t index, quorvel::handle_list& handles) const {
     quorvel::playlist_roster* r = roster();
     if (!r || !r->activate(index)) return false;
     quorvel::active_playlist* target = active_playlist();
     if (!target) return false;
-    if (replace.on()) target->remove_masked(mask_all{});
+    if (replacing_.on()) target->remove_masked(mask_all{});
     target->insert_handles(handles, 0, -1, 0, 1);
     return true;
 }

@@ -35,6 +35,11 @@ bool entry_cell::source(text_source& out) const {
     return true;
 }
 
+bool entry_cell::formed_from(const text_source& now) const {
+    text_source was;
+    return source(was) && same_source(was, now);
+}
+
 bool entry_cell::hold(const char* text, std::uint32_t length, std::uint32_t name_offset,
                       const text_source& from) {
     if (length == 0) {

@@ -31,6 +31,8 @@ public:
     // What the text was formed from, its group and name read from the text
     // itself; false when the cell holds no whole text.
     bool source(text_source& out) const;
+    // Whether the cell holds a whole text formed from `now`: it reads as it should.
+    bool formed_from(const text_source& now) const;
     // Holds the `length` bytes of `text`, formed from `from`, whose name
     // starts at `name_offset`. Returns false when memory ran out: the cell
     // then holds nothing, as after lose.

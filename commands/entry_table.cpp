@@ -2,7 +2,6 @@
 
 #include "commands/cell_plan.h"
 #include "commands/entry_cell.h"
-#include "config/variables.h"
 #include "frame/host.h"
 #include "frame/version_record.h"
 #include "text/format.h"
@@ -84,19 +83,23 @@ struct formed_text {
 // What one rebuild or rename works with, reused from playlist to playlist:
 // the settings as they stand and the texts it fills.
 struct scratch {
-    explicit scratch(std::uint32_t playlists) : numbered(playlists) {}
+    explicit scratch(const entry_table& table)
+        : settings(table.settings()), numbered(table.playlist_count()),
+          group(table.command_group()) {}
 
+    const entry_settings& settings;
     numbered_formats numbered;
-    std::string_view group{command_group()};
+    std::string_view group;
     text_buffer name{text_buffer::size_hint{0}}; // the playlist's name from the host
     // The label or path being formed, with room for most at once.
     text_buffer text{text_buffer::size_hint{64}};
 
     // Fetches the name of playlist `index` (empty when the host has none);
-    // false when it could not be had.
+    // false when it could not be had. The host assigns the name over the
+    // one before, so the buffer is emptied only where it gives none.
     bool fetch_name(std::uint32_t index) {
-        name.truncate(0);
-        if (quorvel::playlist_roster* r = roster()) r->playlist_name(index, name);
+        quorvel::playlist_roster* r = roster();
+        if (!r || !r->playlist_name(index, name)) name.truncate(0);
         return name.intact();
     }
     std::string_view fetched_name() { return {name.text(), name.length()}; }
@@ -106,12 +109,12 @@ struct scratch {
     // leaves it out.
     text_source label_source(std::uint32_t index, std::string_view playlist_name) {
         std::int32_t count = item_count(index);
-        bool numbered_label = add_index.on();
+        bool numbered_label = settings.numbered.on();
         return {{},
                 numbered_label ? index + 1 : 0,
                 numbered_label ? numbered.digits : 0,
                 playlist_name,
-                add_total.on() && count >= 0 ? count : -1};
+                settings.counted.on() && count >= 0 ? count : -1};
     }
     text_source path_source(std::string_view playlist_name) const {
         return {group, 0, 0, playlist_name, -1};
@@ -212,6 +215,13 @@ public:
     // Gives the next position the text of `kind` formed from `now` (null
     // when it cannot be formed).
     void place(const text_source* now, text_kind kind, scratch& work) {
+        // Most cells read as they should: the next old one is kept as it is.
+        entry_cell* next_old = cell_at(*old_, plan_.first_left());
+        if (now && next_old && next_old->formed_from(*now)) {
+            plan_.keep_next();
+            list_.set(position_++, next_old);
+            return;
+        }
         cell_plan::step step = plan_.next(now);
         if (step.freed != cell_plan::none) entry_cell::free(cell_at(*old_, step.freed));
         entry_cell* cell = step.taken != cell_plan::none ? cell_at(*old_, step.taken) : nullptr;
@@ -249,8 +259,8 @@ void fill(pointer_list& list, std::uint32_t playlists, text_kind kind, scratch& 
 
 } // namespace
 
-const char* command_group() {
-    return use_custom_group.on() ? cust_group_name.text() : component_name_text;
+const char* entry_table::command_group() const {
+    return settings_.custom_group.on() ? settings_.group_name.text() : component_name_text;
 }
 
 entry_table::~entry_table() {
@@ -274,8 +284,8 @@ void entry_table::playlist_removed() {
 }
 
 void entry_table::rebuild_entries() {
-    name_paths_enabled_ = show_numbers.on();
-    scratch work(playlist_count_);
+    name_paths_enabled_ = settings_.name_paths.on();
+    scratch work(*this);
     fill(index_labels_, playlist_count_, text_kind::label, work,
          [&](std::uint32_t i, std::string_view name) { return work.label_source(i, name); });
     if (name_paths_enabled_)
@@ -285,21 +295,27 @@ void entry_table::rebuild_entries() {
         clear_entries(name_paths_);
 }
 
+// Each list is laid out on its own, so one may hold the playlist while the
+// other lost its cells: each is renamed wherever it holds it.
 void entry_table::rename_entry(std::uint32_t index, const char* new_name) {
-    if (index >= label_count()) return;
+    bool labelled = index < label_count();
+    bool pathed = name_paths_enabled_ && index < path_count();
+    if (!labelled && !pathed) return;
     std::string_view name = or_empty(new_name);
-    scratch work(playlist_count_);
-    text_source label = work.label_source(index, name);
-    update(index_labels_, index, &label, text_kind::label, work);
-    if (name_paths_enabled_ && index < path_count()) {
+    scratch work(*this);
+    if (labelled) {
+        text_source label = work.label_source(index, name);
+        update(index_labels_, index, &label, text_kind::label, work);
+    }
+    if (pathed) {
         text_source path = work.path_source(name);
         update(name_paths_, index, &path, text_kind::path, work);
     }
 }
 
 void entry_table::refresh_label(std::uint32_t index) {
-    if (!add_total.on() || index >= label_count()) return;
-    scratch work(playlist_count_);
+    if (!settings_.counted.on() || index >= label_count()) return;
+    scratch work(*this);
     bool named = work.fetch_name(index);
     text_source label = work.label_source(index, work.fetched_name());
     update(index_labels_, index, named ? &label : nullptr, text_kind::label, work);

@@ -4,11 +4,22 @@
 // structural changes, patched on renames.
 #pragma once
 
+#include "config/config_var.h"
 #include "text/pointer_list.h"
 
 #include <cstdint>
 
 namespace relayvo {
+
+// The settings a table's texts are formed from: the variables themselves,
+// each read when a text is formed, so that a rename reads them as they stand.
+struct entry_settings {
+    const config_int& numbered;     // labels begin with the playlist's number
+    const config_int& counted;      // labels end with the playlist's item count
+    const config_int& name_paths;   // by-name command paths are kept
+    const config_int& custom_group; // group_name replaces the component's name as the group
+    const config_text& group_name;  // the custom group; may be empty
+};
 
 // Both lists hold cells that the table owns (entry_cell: a text and what it
 // was formed from). A null cell, left where memory ran out, reads as the
@@ -16,20 +27,26 @@ namespace relayvo {
 // own operations change its state.
 class entry_table {
 public:
-    // No playlist announced and no entry, as loading leaves the table.
-    entry_table() = default;
+    // No playlist announced and no entry, as loading leaves the table; its
+    // texts are formed under `settings`.
+    explicit entry_table(const entry_settings& settings) : settings_(settings) {}
     // Counts `playlists` playlists as announced, with no entry until the first
     // rebuild: a host's playlists taken in one rebuild, as tests and
     // benchmarks start.
-    explicit entry_table(std::uint32_t playlists) : playlist_count_(playlists) {}
+    entry_table(const entry_settings& settings, std::uint32_t playlists)
+        : settings_(settings), playlist_count_(playlists) {}
     entry_table(const entry_table&) = delete;
     entry_table& operator=(const entry_table&) = delete;
     // Frees every cell and its text.
     ~entry_table();
 
+    const entry_settings& settings() const { return settings_; }
+    // The group of every command name: the custom group while it is on
+    // (possibly empty), otherwise the component's name.
+    const char* command_group() const;
     // Playlists the host has announced: created minus removed.
     std::uint32_t playlist_count() const { return playlist_count_; }
-    // show_numbers as the last rebuild saw it: whether the paths are kept.
+    // name_paths as the last rebuild saw it: whether the paths are kept.
     bool name_paths_enabled() const { return name_paths_enabled_; }
     std::uint32_t label_count() const { return index_labels_.count(); }
     std::uint32_t path_count() const { return name_paths_.count(); }
@@ -46,7 +63,8 @@ public:
     // keeping every cell whose text is unchanged and forming only the texts
     // whose name, number, count or group changed.
     void rebuild_entries();
-    // Updates the label (and the command path, if paths are enabled) of one playlist.
+    // Updates the label and, if paths are enabled, the command path of one
+    // playlist, in each list that holds a cell for it.
     void rename_entry(std::uint32_t index, const char* new_name);
     // While labels show item counts, forms the label of playlist `index` (<
     // label_count) again from its name and count as the host reports them now;
@@ -57,6 +75,7 @@ public:
 private:
     static const char* text_at(const pointer_list& list, std::uint32_t index);
 
+    const entry_settings settings_;
     pointer_list index_labels_;
     pointer_list name_paths_;
     bool name_paths_enabled_ = false;
@@ -66,9 +85,5 @@ private:
 // The component's one table, defined with its other static objects; the
 // published services are given it, and the preferences page rebuilds it.
 extern entry_table entries;
-
-// The group of every command name: cust_group_name while use_custom_group
-// is on (possibly empty), otherwise the component's name.
-const char* command_group();
 
 } // namespace relayvo

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Writes the table of benchmark medians (the component beside the plain
-version and beside the floor of host calls alone) from Google Benchmark's
-JSON output into the README, between the benchmark markers."""
+version and beside the floor of host calls alone, on each host) from Google
+Benchmark's JSON output, and the component's own instructions per playlist
+visited at start-up from callgrind's counts, into the README, between the
+benchmark markers."""
 import json
 import sys
 
@@ -20,6 +22,11 @@ CASES = {
     "context_menu_from_no_caller": "Context menu from no caller",
 }
 OPTIONS = {"on": "every option on", "off": "every option off"}
+HOSTS = {"kit": "test kit", "lean": "lean"}
+
+# The start-up callgrind counts: N creation announcements from none.
+COUNTED_PLAYLISTS = 1000
+OWN_INSTRUCTIONS_TARGET = 250
 
 
 def plain_target(case, playlists):
@@ -61,25 +68,40 @@ def medians(results):
         parts = run["run_name"].split("/")
         if run.get("aggregate_name") != "median" or parts[0] not in CASES:
             continue
-        case, options, side, playlists = parts[:4]
-        found[(case, options, int(playlists), side)] = run
+        case, options, host, side, playlists = parts[:5]
+        found[(case, options, int(playlists), host, side)] = run
     return found
 
 
-def table(results):
+def own_instructions(counts):
+    visited = COUNTED_PLAYLISTS * (COUNTED_PLAYLISTS + 1) // 2
+    per_playlist = {side: count / visited for side, count in counts.items()}
+    own = per_playlist["component"] - per_playlist["floor"]
+    verdict = "" if own <= OWN_INSTRUCTIONS_TARGET else " **over**"
+    return (f"Start-up at {COUNTED_PLAYLISTS:,} playlists on the lean host, every option on, "
+            f"instructions per playlist visited (callgrind, {visited:,} visited): "
+            f"component {per_playlist['component']:,.0f}, plain {per_playlist['plain']:,.0f}, "
+            f"floor {per_playlist['floor']:,.0f}; the component's own "
+            f"**{own:,.0f}** (≤ {OWN_INSTRUCTIONS_TARGET}){verdict}.")
+
+
+def table(results, counts):
     found = medians(results)
     rows = [
-        "| Case | Options | Playlists | Component | Plain | Floor | Component / plain (target) "
-        "| Component / floor (target) | Allocator calls per playlist, component / plain |",
-        "|---|---|--:|--:|--:|--:|--:|--:|--:|",
+        "| Case | Options | Playlists | Host | Component | Plain | Floor "
+        "| Component / plain (target) | Component / floor (target) "
+        "| Allocator calls per playlist, component / plain |",
+        "|---|---|--:|---|--:|--:|--:|--:|--:|--:|",
     ]
     for case, case_name in CASES.items():
         for options, options_name in OPTIONS.items():
-            for playlists in sorted({k[2] for k in found if k[:2] == (case, options)}):
-                component, plain, floor = (found[(case, options, playlists, side)]
+            for playlists, (host, host_name) in (
+                    (p, h) for p in sorted({k[2] for k in found if k[:2] == (case, options)})
+                    for h in HOSTS.items()):
+                component, plain, floor = (found[(case, options, playlists, host, side)]
                                            for side in ("component", "plain", "floor"))
                 rows.append(
-                    f"| {case_name} | {options_name} | {playlists:,} "
+                    f"| {case_name} | {options_name} | {playlists:,} | {host_name} "
                     f"| {duration(component['real_time'], component['time_unit'])} "
                     f"| {duration(plain['real_time'], plain['time_unit'])} "
                     f"| {duration(floor['real_time'], floor['time_unit'])} "
@@ -90,6 +112,8 @@ def table(results):
     context = results["context"]
     repetitions = next(iter(found.values()))["repetitions"]
     rows.append("")
+    rows.append(own_instructions(counts))
+    rows.append("")
     rows.append(f"Medians of {repetitions} repetitions of the benchmark thread's CPU time, "
                 f"{context['num_cpus']} cores at {context['mhz_per_cpu']} MHz, "
                 f"{context['date']}.")
@@ -97,14 +121,16 @@ def table(results):
 
 
 def main():
-    results_path, readme_path = sys.argv[1:3]
+    results_path, counts_path, readme_path = sys.argv[1:4]
     with open(results_path, encoding="utf-8") as f:
         results = json.load(f)
+    with open(counts_path, encoding="utf-8") as f:
+        counts = json.load(f)
     with open(readme_path, encoding="utf-8") as f:
         readme = f.read()
     start = readme.index(BEGIN) + len(BEGIN)
     end = readme.index(END)
-    readme = readme[:start] + "\n" + table(results) + "\n" + readme[end:]
+    readme = readme[:start] + "\n" + table(results, counts) + "\n" + readme[end:]
     with open(readme_path, "w", encoding="utf-8") as f:
         f.write(readme)
 

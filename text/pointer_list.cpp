@@ -36,8 +36,11 @@ void pointer_list::insert(void* item, std::uint32_t index) {
 
 bool pointer_list::resize(std::uint32_t n) {
     std::uint32_t old = count();
-    if (n > 0xFFFFFFFFu / item_size) return false;
-    if (!block_.set_size(n * item_size)) return n == 0;
+    // A size past 32 bits of bytes is refused as the allocator refuses one.
+    if (n > 0xFFFFFFFFu / item_size || !block_.set_size(n * item_size)) {
+        block_.set_size(0);
+        return n == 0;
+    }
     for (std::uint32_t i = old; i < n; ++i)
         items()[i] = nullptr;
     return true;

@@ -31,7 +31,8 @@ public:
     void insert(void* item, std::uint32_t index) override;
 
     // Makes the count `n`, keeping the first items; items past the old count
-    // are null. Returns false (the list then empty) if memory ran out.
+    // are null. Returns false (the list then empty) if memory ran out or
+    // `n` items would pass 32 bits of bytes.
     bool resize(std::uint32_t n);
     // Makes this list hold the items of `other`, in order, in one copy.
     // Returns false (the list then empty) if memory ran out.

@@ -143,7 +143,7 @@ TEST_F(command_sources_test, query_answers_both_interfaces_with_itself_and_one_r
     EXPECT_EQ(by_index.query(quorvel::playlist_roster_class), nullptr);
     EXPECT_EQ(by_name.query(test_guid(1)), nullptr);
 
-    counting_commands counted{table};
+    counting_commands counted{table, sending, component_command_settings()};
     EXPECT_EQ(counted.query(quorvel::command_source_ext), &counted);
     EXPECT_EQ(counted.refs, 1);
     EXPECT_EQ(counted.query(quorvel::command_source_class), &counted);

@@ -21,7 +21,7 @@ protected:
 };
 
 TEST_F(delivery_test, activates_then_appends) {
-    EXPECT_TRUE(relayvo::deliver_items(1, handles));
+    EXPECT_TRUE(sending.deliver_items(1, handles));
     EXPECT_EQ(host.take_calls(), (call_log{"find_service roster 0", "activate 1",
                                            "find_service active 0", "insert_handles 0 -1 0 1"}));
     std::vector<void*> expected = target_before;
@@ -33,7 +33,7 @@ TEST_F(delivery_test, activates_then_appends) {
 
 TEST_F(delivery_test, replace_empties_the_target_with_a_full_mask_first) {
     relayvo::replace.value = 1;
-    EXPECT_TRUE(relayvo::deliver_items(1, handles));
+    EXPECT_TRUE(sending.deliver_items(1, handles));
     EXPECT_EQ(host.take_calls(),
               (call_log{"find_service roster 0", "activate 1", "find_service active 0",
                         "remove_masked", "insert_handles 0 -1 0 1"}));
@@ -44,9 +44,9 @@ TEST_F(delivery_test, replace_empties_the_target_with_a_full_mask_first) {
 }
 
 TEST_F(delivery_test, keeps_the_active_playlist_service_once_found) {
-    relayvo::deliver_items(1, handles);
+    sending.deliver_items(1, handles);
     host.take_calls();
-    EXPECT_TRUE(relayvo::deliver_items(0, handles));
+    EXPECT_TRUE(sending.deliver_items(0, handles));
     EXPECT_EQ(host.take_calls(), delivery_to(0));
     EXPECT_EQ(host.playlists[0].items.back(), track(101));
 }
@@ -54,7 +54,7 @@ TEST_F(delivery_test, keeps_the_active_playlist_service_once_found) {
 TEST_F(delivery_test, failed_activation_touches_no_playlist) {
     relayvo::replace.value = 1;
     host.fail_activate = true;
-    EXPECT_FALSE(relayvo::deliver_items(1, handles));
+    EXPECT_FALSE(sending.deliver_items(1, handles));
     EXPECT_EQ(host.take_calls(), (call_log{"find_service roster 0", "activate 1"}));
     EXPECT_EQ(host.playlists[1].items, target_before);
     EXPECT_EQ(host.playlists[0].items.size(), 3u);

@@ -99,13 +99,13 @@ TEST_F(entry_table_test, active_playlist_count_comes_from_the_active_playlist_se
 }
 
 TEST_F(entry_table_test, command_group_follows_the_custom_group_setting) {
-    EXPECT_STREQ(relayvo::command_group(), "Relayvo");
+    EXPECT_STREQ(table.command_group(), "Relayvo");
     relayvo::cust_group_name.set_text("Favourites");
-    EXPECT_STREQ(relayvo::command_group(), "Relayvo");
+    EXPECT_STREQ(table.command_group(), "Relayvo");
     relayvo::use_custom_group.value = 1;
-    EXPECT_STREQ(relayvo::command_group(), "Favourites");
+    EXPECT_STREQ(table.command_group(), "Favourites");
     relayvo::cust_group_name.set_text("");
-    EXPECT_STREQ(relayvo::command_group(), "");
+    EXPECT_STREQ(table.command_group(), "");
 }
 
 TEST_F(entry_table_test, command_paths_use_the_group_and_the_playlist_name) {
@@ -203,7 +203,7 @@ TEST_F(entry_table_test, destruction_frees_whatever_a_rebuild_short_of_memory_le
     for (std::size_t n = 1; n <= total; ++n) {
         counting_heap heap;
         {
-            relayvo::entry_table short_of_memory(3);
+            relayvo::entry_table short_of_memory(component_entry_settings(), 3);
             heap.fail_call(n);
             short_of_memory.rebuild_entries(); // may leave cells missing or holding no text
         }

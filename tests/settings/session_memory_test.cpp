@@ -153,7 +153,9 @@ protected:
         std::vector<void*> target = host.playlists[1].items;
         std::vector<void*> other = host.playlists[2].items;
         testing_support::handle_vector selected(host.selection);
-        relayvo::index_commands by_index(relayvo::entries);
+        relayvo::delivery sending(relayvo::replace);
+        relayvo::index_commands by_index(relayvo::entries, sending,
+                                         testing_support::component_command_settings());
         by_index.execute_for(1, selected, quorvel::caller_playlist_view);
         if (host.playlists[1].items != target) {
             target.insert(target.end(), selected.items.begin(), selected.items.end());

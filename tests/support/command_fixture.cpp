@@ -15,7 +15,7 @@ command_test::~command_test() {
 }
 
 void command_test::count_playlists() {
-    renew(table, static_cast<std::uint32_t>(host.playlists.size()));
+    renew(table, component_entry_settings(), static_cast<std::uint32_t>(host.playlists.size()));
 }
 
 void command_test::take_playlists() {

@@ -6,6 +6,8 @@
 #include "commands/command_sources.h"
 #include "commands/entry_table.h"
 #include "commands/playlist_watcher.h"
+#include "config/variables.h"
+#include "tests/support/component_state.h"
 #include "tests/support/fake_host.h"
 
 #include <gtest/gtest.h>
@@ -42,10 +44,11 @@ protected:
     static call_log delivery_to(std::uint32_t index);
 
     fake_host host{recording::on};
-    relayvo::entry_table table;
+    relayvo::entry_table table{component_entry_settings()};
+    relayvo::delivery sending{relayvo::replace};
     relayvo::playlist_watcher watcher{table};
-    relayvo::index_commands by_index{table};
-    relayvo::name_commands by_name{table};
+    relayvo::index_commands by_index{table, sending, component_command_settings()};
+    relayvo::name_commands by_name{table, sending, component_command_settings()};
     handle_vector selected; // the tracks a command is given
 };
 

@@ -1,6 +1,6 @@
 #include "tests/support/component_state.h"
 
-#include "commands/entry_table.h"
+#include "config/variables.h"
 #include "frame/host.h"
 #include "tests/support/config_state.h"
 
@@ -13,9 +13,18 @@ void connect_component(quorvel::host_api& host) {
 }
 
 void disconnect_component() {
-    renew(relayvo::entries);
+    renew(relayvo::entries, component_entry_settings());
     relayvo::forget_active_playlist();
     relayvo::connect_host(nullptr, nullptr);
+}
+
+relayvo::entry_settings component_entry_settings() {
+    return {relayvo::add_index, relayvo::add_total, relayvo::show_numbers,
+            relayvo::use_custom_group, relayvo::cust_group_name};
+}
+
+relayvo::command_settings component_command_settings() {
+    return {relayvo::move_files, relayvo::force_on};
 }
 
 } // namespace testing_support

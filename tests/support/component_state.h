@@ -1,6 +1,8 @@
 // The component's static state put back between tests that link its parts.
 #pragma once
 
+#include "commands/command_sources.h"
+#include "commands/entry_table.h"
 #include "quorvel/client.h"
 
 #include <memory>
@@ -13,6 +15,11 @@ namespace testing_support {
 void connect_component(quorvel::host_api& host);
 // Empties the table, forgets what was cached and disconnects the host.
 void disconnect_component();
+
+// The component's own variables as the assembly gives them to its parts:
+// the settings the tests set.
+relayvo::entry_settings component_entry_settings();
+relayvo::command_settings component_command_settings();
 
 // Destroys `object` and constructs it again in place from `args`: it holds
 // what construction gives it and nothing else, and references to it stay good.

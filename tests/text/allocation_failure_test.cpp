@@ -349,6 +349,8 @@ TEST(allocation_failure_test, pointer_list_left_empty_and_usable) {
                              kept.push_back(m[i]);
                          m = kept;
                      }});
+    steps.push_back({"resize past 32 bits of bytes", [](pointer_list& l) { l.resize(0x40000000u); },
+                     [](std::vector<void*>& m) { m.clear(); }});
     steps.push_back({"remove all", [](pointer_list& l) { remove_all(l); },
                      [](std::vector<void*>& m) { m.clear(); }});
     steps.push_back(insert(9, false));
