@@ -1,8 +1,10 @@
 #include "commands/command_sources.h"
 #include "commands/playlist_watcher.h"
+#include "config/variables.h"
 #include "frame/client_object.h"
 #include "frame/registry.h"
 #include "frame/version_record.h"
+#include "tests/support/component_state.h"
 
 #include <gtest/gtest.h>
 
@@ -51,8 +53,10 @@ TEST(registry_test, list_holds_five_services_most_recent_first) {
     EXPECT_EQ(list[3]->class_guid, commands_class);
     EXPECT_EQ(list[4]->class_guid, version_class);
     expect_embeds<relayvo::playlist_watcher>(list[0], relayvo::entries);
-    expect_embeds<relayvo::name_commands>(list[2], relayvo::entries);
-    expect_embeds<relayvo::index_commands>(list[3], relayvo::entries);
+    relayvo::delivery sending{relayvo::replace};
+    relayvo::command_settings settings = testing_support::component_command_settings();
+    expect_embeds<relayvo::name_commands>(list[2], relayvo::entries, sending, settings);
+    expect_embeds<relayvo::index_commands>(list[3], relayvo::entries, sending, settings);
     expect_embeds<relayvo::version_record>(list[4], "", "", "");
 }
 
