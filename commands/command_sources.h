@@ -7,6 +7,7 @@
 #include "commands/entry_table.h"
 #include "config/config_var.h"
 #include "frame/host_thread.h"
+#include "frame/registry.h"
 #include "quorvel/commands.h"
 
 namespace relayvo {
@@ -20,21 +21,13 @@ struct command_settings {
 
 // What both sources share: reference counting of a static object, both
 // interfaces in one table, the empty-selection rule and the execute step.
-class playlist_commands : public quorvel::command_source {
+class playlist_commands : public static_service<quorvel::command_source> {
 public:
     // Offers the commands of `table`'s playlists, sends tracks through
     // `sending`, under `settings`.
     playlist_commands(entry_table& table, const delivery& sending, const command_settings& settings)
         : table_(table), delivery_(sending), settings_(settings) {}
 
-    int release() override {
-        check_host_thread();
-        return 1;
-    }
-    int add_ref() override {
-        check_host_thread();
-        return 1;
-    }
     // Answers the command_source class and command_source_ext with itself.
     quorvel::service_object* query(const quorvel::guid& cls) override;
     std::uint32_t menu_kind() override {
