@@ -2,6 +2,18 @@
 
 namespace host {
 
+namespace {
+
+// The value of one hex digit, or -1.
+int hex_digit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
 std::size_t utf8_sequence_at(std::string_view text, std::size_t at) {
     auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
     unsigned char lead = byte(0);
@@ -28,6 +40,15 @@ std::size_t first_non_utf8(std::string_view text) {
         at += length;
     }
     return std::string_view::npos;
+}
+
+bool byte_escape_at(std::string_view text, std::size_t at, char& byte) {
+    if (text.size() < 4 || at > text.size() - 4 || text[at] != '\\' || text[at + 1] != 'x')
+        return false;
+    int high = hex_digit(text[at + 2]), low = hex_digit(text[at + 3]);
+    if (high < 0 || low < 0) return false;
+    byte = static_cast<char>(high * 16 + low);
+    return true;
 }
 
 } // namespace host

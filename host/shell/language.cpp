@@ -18,13 +18,6 @@ bool control(unsigned char c) {
     return (c < 0x20 && c != '\t') || c == 0x7F;
 }
 
-int hex_digit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 std::string hex(unsigned char c) {
     const char* digits = "0123456789ABCDEF";
     return {'\\', 'x', digits[c >> 4], digits[c & 15]};
@@ -44,9 +37,7 @@ bool read_quoted(const std::string& line, std::size_t& i, std::string& word) {
         }
         if (c == '\\' && k + 1 < line.size() && (line[k + 1] == '"' || line[k + 1] == '\\')) {
             c = line[++k];
-        } else if (c == '\\' && k + 3 < line.size() && line[k + 1] == 'x' &&
-                   hex_digit(line[k + 2]) >= 0 && hex_digit(line[k + 3]) >= 0) {
-            c = static_cast<char>(hex_digit(line[k + 2]) * 16 + hex_digit(line[k + 3]));
+        } else if (byte_escape_at(line, k, c)) {
             k += 3;
         }
         text += c;

@@ -39,14 +39,6 @@ json text_value(const std::string& text) {
     return json{{bytes_key, marked}};
 }
 
-// The value of one hex digit, or -1.
-int hex_digit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 // The text `value` holds in either form, or nothing when it holds none.
 std::optional<std::string> text_of(const json& value) {
     if (value.is_string()) return value.get<std::string>();
@@ -61,9 +53,8 @@ std::optional<std::string> text_of(const json& value) {
         } else if (marked.compare(at, 2, "\\\\") == 0) {
             text += '\\';
             ++at;
-        } else if (marked.compare(at, 2, "\\x") == 0 && at + 3 < marked.size() &&
-                   hex_digit(marked[at + 2]) >= 0 && hex_digit(marked[at + 3]) >= 0) {
-            text += static_cast<char>(hex_digit(marked[at + 2]) * 16 + hex_digit(marked[at + 3]));
+        } else if (char byte; byte_escape_at(marked, at, byte)) {
+            text += byte;
             at += 3;
         } else {
             return std::nullopt;
